@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rollwell {
+
+// The fourteen options kept per user. Loaded once at start, saved at the end;
+// while the program runs these in-memory values are the truth.
+struct Settings {
+    int32_t NumberOfDice = 5;    // index of the last die: 4 = five dice, 5 = six dice
+    int32_t NumberOfPlayers = 1; // 1 or 2
+    int32_t NumberOfColumns = 4; // 4 = Yamb, 1 = Yahtzee
+    std::string Player1 = "Player 1  "; // exactly 10 characters, blank-padded (UTF-8)
+    std::string Player2 = "Player 2  ";
+    bool SoundEnabled = true;
+    bool hintAllways = false;
+    bool ShowDialog = true;
+    bool ShowSplash = false;
+    bool ShowStatusBar = true;
+    bool ConfirmOnExit = true;
+    bool ConfirmQuitGame = true;
+    bool SoundOnExit = true;
+    bool ShowGridLines = true;
+
+    bool operator==(const Settings&) const = default;
+
+    bool isYamb() const { return NumberOfColumns != 1; }
+    bool sixDice() const { return NumberOfDice == 5; }
+    bool twoPlayers() const { return NumberOfPlayers == 2; }
+};
+
+} // namespace rollwell
