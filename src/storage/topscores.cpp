@@ -1,0 +1,285 @@
+#include "storage/topscores.h"
+
+#include "storage/windows1252.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace rollwell {
+namespace {
+
+constexpr int kScoreOffset = 10;
+constexpr int kDateOffset = 14;
+constexpr int kTrailerOffset = kTablePositions * kRecordSize;
+constexpr int32_t kTrailerValue = 1;
+
+// Error numbers and descriptions the messages carry.
+struct Failure {
+    int number;
+    const char* description;
+};
+constexpr Failure kFileNotFound{53, "File not found"};
+constexpr Failure kDeviceIoError{57, "Device I/O error"};
+constexpr Failure kDiskFull{61, "Disk full"};
+constexpr Failure kPermissionDenied{70, "Permission denied"};
+constexpr Failure kPathAccessError{75, "Path/File access error"};
+
+// Every failure ends the insertion with rank -1 and a message: the table could
+// not be opened ("Open scores") or the updated table could not be saved
+// ("Save scores"). The old table is left as it was in both cases.
+InsertResult FailedInsert(const char* title, Failure failure, const char* what,
+                          const QString& path) {
+    InsertResult result;
+    result.errorTitle = QString::fromLatin1(title);
+    result.errorText = QString::number(failure.number) + QLatin1String(failure.description) +
+                       QLatin1String(what) + QDir::toNativeSeparators(path);
+    return result;
+}
+
+InsertResult CannotOpen(Failure failure, const QString& path) {
+    return FailedInsert("Open scores", failure, "Cannot open ", path);
+}
+
+InsertResult CannotSave(Failure failure, const QString& path) {
+    return FailedInsert("Save scores", failure, "Cannot save ", path);
+}
+
+Failure OpenFailure(const QFileDevice& file, const QString& path) {
+    if (!QFileInfo(path).absoluteDir().exists()) return kFileNotFound;
+    if (file.error() == QFileDevice::PermissionsError) return kPermissionDenied;
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) return kPathAccessError;
+    return kPermissionDenied;
+}
+
+Failure WriteFailure(const QFileDevice& file) {
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+        return kDiskFull;
+    case QFileDevice::WriteError:
+        return kDeviceIoError;
+    default:
+        return kPathAccessError;
+    }
+}
+
+void SetHidden([[maybe_unused]] const QString& path, [[maybe_unused]] bool hidden) {
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    attributes = hidden ? (attributes | FILE_ATTRIBUTE_HIDDEN)
+                        : (attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    SetFileAttributesW(native.c_str(), attributes);
+#endif
+}
+
+ScoreRecord FillerRecord() {
+    const QString empty = QChar(u'\0') + QString(kFieldWidth - 1, QLatin1Char(' '));
+    return {empty, kFillerScore, empty};
+}
+
+void AppendRecord(QByteArray& bytes, const ScoreRecord& record) {
+    bytes.append(EncodeWindows1252(FitToWidth(record.name, kFieldWidth)));
+    char score[4];
+    qToLittleEndian<int32_t>(record.score, score);
+    bytes.append(score, 4);
+    bytes.append(EncodeWindows1252(FitToWidth(record.date, kFieldWidth)));
+}
+
+// A stored name or date as shown: a field that starts with NUL is empty (the
+// filler), a later NUL shows as a blank so the field keeps its ten characters.
+QString ShownField(const QString& field) {
+    if (field.isEmpty() || field.front() == QChar(u'\0')) return {};
+    QString shown = field;
+    shown.replace(QChar(u'\0'), QLatin1Char(' '));
+    return shown;
+}
+
+struct TableHead {
+    QByteArray bytes; // at most the first 484 bytes
+    qint64 length = 0;
+};
+
+// Reads no more than a whole table's worth, however long the file.
+std::optional<TableHead> ReadHead(QFile& file) {
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    TableHead head;
+    head.length = file.size();
+    head.bytes = file.read(kTableFileSize);
+    const bool failed = file.error() != QFileDevice::NoError;
+    file.close();
+    if (failed) return std::nullopt;
+    return head;
+}
+
+} // namespace
+
+int TableNumber(int numberOfColumns, int numberOfDice) {
+    const bool yamb = numberOfColumns != 1;
+    const bool sixDice = numberOfDice == 5;
+    return (yamb ? 1 : 3) + (sixDice ? 0 : 1);
+}
+
+QString ChooseScoresFolder(const QString& programFolder) {
+    if (!programFolder.isEmpty() && QDir(programFolder).mkpath(QStringLiteral("scores"))) {
+        // A file the program may create is the only sure sign the folder can be
+        // written; the probe is removed again at once.
+        QTemporaryFile probe(programFolder + QStringLiteral("/scores/probe-XXXXXX"));
+        if (probe.open()) return programFolder;
+    }
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty()) QDir().mkpath(data);
+    return data;
+}
+
+QString ScoresFolder() {
+    return ChooseScoresFolder(QCoreApplication::applicationDirPath());
+}
+
+QString TableFilePath(const QString& folder, int tableNumber) {
+    return QDir(folder).filePath(QStringLiteral("scores/scores%1.dat").arg(tableNumber));
+}
+
+QString TableFilePath(int tableNumber) {
+    return TableFilePath(ScoresFolder(), tableNumber);
+}
+
+qint64 StoredEntryCount(qint64 fileLength) {
+    const qint64 whole = fileLength / kRecordSize;
+    const qint64 rest = fileLength % kRecordSize;
+    if (2 * rest > kRecordSize) return whole + 1;
+    if (2 * rest == kRecordSize) return whole % 2 == 0 ? whole : whole + 1;
+    return whole;
+}
+
+QList<ScoreRecord> ParseRecords(const QByteArray& head, qint64 fileLength) {
+    // The length may promise a record the file cuts short (36 bytes count as
+    // two entries); only complete records are read.
+    const qint64 complete = head.size() / kRecordSize;
+    const qint64 count =
+        std::min({StoredEntryCount(fileLength), complete, qint64{kTablePositions}});
+    QList<ScoreRecord> records;
+    records.reserve(count);
+    for (qint64 i = 0; i < count; ++i) {
+        const char* at = head.constData() + i * kRecordSize;
+        ScoreRecord record;
+        record.name = DecodeWindows1252(QByteArray(at, kFieldWidth));
+        record.score = qFromLittleEndian<int32_t>(at + kScoreOffset);
+        record.date = DecodeWindows1252(QByteArray(at + kDateOffset, kFieldWidth));
+        records.append(record);
+    }
+    return records;
+}
+
+QByteArray TableBytes(const QList<ScoreRecord>& records) {
+    QByteArray bytes;
+    bytes.reserve(kTableFileSize);
+    const ScoreRecord filler = FillerRecord();
+    for (int i = 0; i < kTablePositions; ++i) {
+        AppendRecord(bytes, i < records.size() ? records[i] : filler);
+    }
+    char trailer[4];
+    qToLittleEndian<int32_t>(kTrailerValue, trailer);
+    bytes.append(trailer, 4);
+    return bytes;
+}
+
+InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
+    const QFileInfo info(filePath);
+    if (!QDir().mkpath(info.absolutePath())) return CannotOpen(kFileNotFound, filePath);
+
+    TableHead head;
+    QFile existing(filePath);
+    if (existing.exists()) {
+        std::optional<TableHead> read = ReadHead(existing);
+        // An unreadable table is never overwritten: its entries would be lost.
+        if (!read) return CannotOpen(OpenFailure(existing, filePath), filePath);
+        head = *read;
+    }
+
+    const ScoreRecord entry{FitToWidth(record.name, kFieldWidth), record.score,
+                            FitToWidth(record.date, kFieldWidth)};
+    QList<ScoreRecord> records = ParseRecords(head.bytes, head.length);
+    const auto count = static_cast<int>(records.size());
+    InsertResult result;
+    for (int i = 0; i < count; ++i) {
+        if (entry.score > records[i].score) {
+            records.insert(i, entry);
+            if (records.size() > kTablePositions) records.removeLast();
+            result.rank = i + 1;
+            break;
+        }
+    }
+    if (result.rank < 0 && count < kTablePositions) {
+        records.append(entry);
+        result.rank = count + 1;
+    }
+    result.placed = result.rank > 0;
+
+    const QByteArray bytes = TableBytes(records);
+    if (head.length == kTableFileSize && head.bytes == bytes) {
+        SetHidden(filePath, true); // nothing changed: the table stays as it is
+        return result;
+    }
+
+    SetHidden(filePath, false); // a hidden file cannot be replaced on Windows
+    QSaveFile out(filePath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        SetHidden(filePath, true);
+        return CannotOpen(OpenFailure(out, filePath), filePath);
+    }
+    if (out.write(bytes) != bytes.size() || !out.commit()) {
+        const Failure failure = WriteFailure(out);
+        out.cancelWriting();
+        SetHidden(filePath, true);
+        return CannotSave(failure, filePath);
+    }
+    SetHidden(filePath, true);
+    return result;
+}
+
+std::array<DisplayRow, kTablePositions> ReadTableRows(const QString& filePath) {
+    std::array<DisplayRow, kTablePositions> rows;
+    for (int i = 0; i < kTablePositions; ++i) {
+        rows[i].key = QChar(u'a' + i);
+        rows[i].position = QLatin1Char(' ') + QString::number(i + 1);
+    }
+    QFile file(filePath);
+    if (!file.exists()) return rows;
+    const std::optional<TableHead> head = ReadHead(file);
+    if (!head) return rows;
+    const QList<ScoreRecord> records = ParseRecords(head->bytes, head->length);
+    for (int i = 0; i < records.size(); ++i) {
+        const ScoreRecord& record = records[i];
+        rows[i].name = ShownField(record.name);
+        rows[i].score = record.score == kFillerScore ? QString() : QString::number(record.score);
+        rows[i].date = ShownField(record.date);
+    }
+    return rows;
+}
+
+bool ClearTable(const QString& filePath) {
+    QFile file(filePath);
+    return file.exists() && file.remove();
+}
+
+bool TableExists(const QString& filePath) {
+    return QFileInfo(filePath).isFile();
+}
+
+} // namespace rollwell

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace rollwell {
+
+// One of the four top-score tables: 20 positions in descending score order,
+// kept in <folder>/scores/scoresN.dat.
+//
+// File layout, little-endian: 20 records of 24 bytes (name 10 bytes, score
+// int32 at offset 10, date 10 bytes at offset 14; name and date in
+// Windows-1252, blank-padded), then the int32 1 at offset 480: 484 bytes.
+// An empty position holds the filler record: name and date are a NUL byte and
+// nine blanks, score -9999.
+
+inline constexpr int kTablePositions = 20;
+inline constexpr int kRecordSize = 24;
+inline constexpr int kTableFileSize = kTablePositions * kRecordSize + 4; // 484
+inline constexpr int32_t kFillerScore = -9999;
+inline constexpr int kFieldWidth = 10;
+
+struct ScoreRecord {
+    QString name; // 10 characters, blank-padded
+    int32_t score = 0;
+    QString date; // 10 characters, blank-padded
+
+    bool operator==(const ScoreRecord&) const = default;
+};
+
+// 1 = Yamb with six dice, 2 = Yamb with five, 3 = Yahtzee with six, 4 = Yahtzee
+// with five. numberOfDice is the index of the last die (5 = six dice).
+int TableNumber(int numberOfColumns, int numberOfDice);
+
+// The program's folder when it and its "scores" subfolder (created if needed)
+// can be written; otherwise the user's application-data folder, created when
+// missing. Reading and writing use the same folder.
+QString ScoresFolder();
+// The same choice for a given program folder.
+QString ChooseScoresFolder(const QString& programFolder);
+
+QString TableFilePath(int tableNumber);
+QString TableFilePath(const QString& folder, int tableNumber);
+
+// The outcome of an insertion. rank is the position the record took (1..20),
+// or -1 when it did not make the table or the file could not be updated; a
+// failure always carries a message for the caller to show.
+struct InsertResult {
+    int rank = -1;
+    bool placed = false;
+    std::optional<QString> errorTitle;
+    std::optional<QString> errorText;
+};
+
+// Puts the record into the table at the first position whose score it beats;
+// an equal score goes below the ones already there. The whole updated table is
+// written at once, so a failure leaves the old table as it was. Name and date
+// are cut or padded to 10 characters.
+InsertResult InsertScore(const QString& filePath, const ScoreRecord& record);
+
+// One row of the table as the window shows it.
+struct DisplayRow {
+    QString key;      // "a".."t"
+    QString position; // " 1".." 20"
+    QString name;
+    QString score;
+    QString date;
+
+    bool operator==(const DisplayRow&) const = default;
+};
+
+std::array<DisplayRow, kTablePositions> ReadTableRows(const QString& filePath);
+
+// Deletes the table; true when it existed and is gone.
+bool ClearTable(const QString& filePath);
+bool TableExists(const QString& filePath);
+
+// Number of entries a file of that length holds: length / 24 rounded to the
+// nearest whole number, a half to even (484 -> 20, 36 -> 2, 60 -> 2, 12 -> 0).
+qint64 StoredEntryCount(qint64 fileLength);
+
+// The records of a table file's first bytes: only complete records, at most 20.
+// Reads nothing beyond the bytes given.
+QList<ScoreRecord> ParseRecords(const QByteArray& head, qint64 fileLength);
+
+// The 484 bytes of a table holding these records (at most 20) then fillers.
+QByteArray TableBytes(const QList<ScoreRecord>& records);
+
+} // namespace rollwell
