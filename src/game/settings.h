@@ -8,9 +8,9 @@ namespace rollwell {
 // The fourteen options kept per user. Loaded once at start, saved at the end;
 // while the program runs these in-memory values are the truth.
 struct Settings {
-    int32_t NumberOfDice = 5;    // index of the last die: 4 = five dice, 5 = six dice
-    int32_t NumberOfPlayers = 1; // 1 or 2
-    int32_t NumberOfColumns = 4; // 4 = Yamb, 1 = Yahtzee
+    int32_t NumberOfDice = 5;           // index of the last die: 4 = five dice, 5 = six dice
+    int32_t NumberOfPlayers = 1;        // 1 or 2
+    int32_t NumberOfColumns = 4;        // 4 = Yamb, 1 = Yahtzee
     std::string Player1 = "Player 1  "; // exactly 10 characters, blank-padded (UTF-8)
     std::string Player2 = "Player 2  ";
     bool SoundEnabled = true;
@@ -29,5 +29,12 @@ struct Settings {
     bool sixDice() const { return NumberOfDice == 5; }
     bool twoPlayers() const { return NumberOfPlayers == 2; }
 };
+
+// The top-scores table of a kind of game: Yamb with six dice 1, Yamb with five
+// dice 2, Yahtzee with six dice 3, Yahtzee with five dice 4.
+constexpr int TableNumber(int numberOfColumns, int numberOfDice) {
+    const int base = numberOfColumns == 1 ? 3 : 1;
+    return numberOfDice == 5 ? base : base + 1;
+}
 
 } // namespace rollwell

@@ -31,7 +31,7 @@ inline constexpr int kColumnCount = 4;
 enum class ScoreColumn : int { Down = 1, Up = 2, Free = 3, Announce = 4 };
 
 inline constexpr std::array<std::string_view, kRowCount> kRowCaptions = {
-    "Ones", "Twos",     "Threes",     "Fours",       "Fives",      "Sixes",   "Max",
+    "Ones", "Twos",        "Threes",     "Fours",    "Fives",       "Sixes",   "Max",
     "Min",  "3 of a Kind", "Full House", "Straight", "4 of a Kind", "Rollwell"};
 
 // The captions of the total lines end with one blank, as the board shows them.
@@ -40,8 +40,14 @@ inline constexpr std::string_view kProductCaption = "(Max-Min)xOnes";
 inline constexpr std::string_view kColumnTotalCaption = "Column Total ";
 inline constexpr std::string_view kGrandTotalCaption = "Grand Total ";
 
-constexpr bool IsUpperRow(int row) { return row >= 0 && row <= 5; }
-constexpr bool IsLowerRow(int row) { return row >= 8 && row <= 12; }
-constexpr int RowIndex(ScoreRow row) { return static_cast<int>(row); }
+constexpr bool IsUpperRow(int row) {
+    return row >= 0 && row <= 5;
+}
+constexpr bool IsLowerRow(int row) {
+    return row >= 8 && row <= 12;
+}
+constexpr int RowIndex(ScoreRow row) {
+    return static_cast<int>(row);
+}
 
 } // namespace rollwell

@@ -7,9 +7,13 @@
 namespace rollwell {
 namespace {
 
-bool sixDice(std::span<const int32_t> d) { return d.size() == 6; }
+bool sixDice(std::span<const int32_t> d) {
+    return d.size() == 6;
+}
 
-int32_t sumFirstFive(std::span<const int32_t> d) { return d[0] + d[1] + d[2] + d[3] + d[4]; }
+int32_t sumFirstFive(std::span<const int32_t> d) {
+    return d[0] + d[1] + d[2] + d[3] + d[4];
+}
 
 void validate(std::span<const int32_t> dice) {
     if (dice.size() != 5 && dice.size() != 6) {
@@ -48,7 +52,9 @@ int32_t ScoreMax(std::span<const int32_t> d) {
     return sixDice(d) ? d[1] + d[2] + d[3] + d[4] + d[5] : sumFirstFive(d);
 }
 
-int32_t ScoreMin(std::span<const int32_t> d) { return sumFirstFive(d); }
+int32_t ScoreMin(std::span<const int32_t> d) {
+    return sumFirstFive(d);
+}
 
 int32_t ScoreThreeOfAKind(std::span<const int32_t> d) {
     const bool six = sixDice(d);
@@ -95,7 +101,8 @@ int32_t ScoreFullHouse(std::span<const int32_t> d) {
 int32_t ScoreStraight(std::span<const int32_t> dice) {
     const bool six = sixDice(dice);
     std::array<int32_t, 6> d{};
-    for (size_t i = 0; i < dice.size(); ++i) d[i] = dice[i];
+    for (size_t i = 0; i < dice.size(); ++i)
+        d[i] = dice[i];
     const bool runOfFive =
         d[1] == d[0] + 1 && d[2] == d[1] + 1 && d[3] == d[2] + 1 && d[4] == d[3] + 1;
     if (runOfFive) {
@@ -132,7 +139,8 @@ int32_t ScoreFourOfAKind(std::span<const int32_t> d) {
 
 int32_t ScoreRollwell(std::span<const int32_t> d) {
     const bool firstFive = d[0] == d[1] && d[1] == d[2] && d[2] == d[3] && d[3] == d[4];
-    const bool lastFive = sixDice(d) && d[1] == d[2] && d[2] == d[3] && d[3] == d[4] && d[4] == d[5];
+    const bool lastFive =
+        sixDice(d) && d[1] == d[2] && d[2] == d[3] && d[3] == d[4] && d[4] == d[5];
     return firstFive || lastFive ? kFiveOfAKind : 0;
 }
 
@@ -167,7 +175,8 @@ int32_t ScoreForRow(ScoreRow row, std::span<const int32_t> dice) {
     validate(dice);
     std::array<int32_t, 6> copy{};
     std::span<int32_t> sorted(copy.data(), dice.size());
-    for (size_t i = 0; i < dice.size(); ++i) sorted[i] = dice[i];
+    for (size_t i = 0; i < dice.size(); ++i)
+        sorted[i] = dice[i];
     SortDice(sorted);
     return ScoreSortedForRow(row, sorted);
 }

@@ -60,11 +60,14 @@ void PlayerSheet::RecordScore(int column, int row, int32_t value) {
 
 void PlayerSheet::RecomputeGrandTotal() {
     int32_t sum = 0;
-    for (const ColumnTotals& t : totals) sum += valueOf(t.ColumnTotal);
+    for (const ColumnTotals& t : totals)
+        sum += valueOf(t.ColumnTotal);
     GrandTotal = sum;
 }
 
-std::string cellText(const ScoreCell& c) { return c ? std::to_string(*c) : std::string(); }
+std::string cellText(const ScoreCell& c) {
+    return c ? std::to_string(*c) : std::string();
+}
 
 void SheetPair::ExchangeSheets() {
     if (!stored) stored = PlayerSheet{};

@@ -58,7 +58,9 @@ struct PlayerSheet {
 };
 
 // A total counts as 0 while it is empty.
-inline int32_t valueOf(const ScoreCell& c) { return c.value_or(0); }
+inline int32_t valueOf(const ScoreCell& c) {
+    return c.value_or(0);
+}
 
 // The text a cell or total shows: nothing while empty, plain decimal otherwise.
 std::string cellText(const ScoreCell& c);

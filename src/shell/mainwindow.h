@@ -7,7 +7,7 @@ namespace rollwell {
 // The main game window. It mirrors the engine's board and forwards events.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 };
 

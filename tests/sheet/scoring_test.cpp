@@ -56,13 +56,18 @@ TEST(Scoring, WorkedValues) {
 TEST(Scoring, LeavesTheCallersDiceAlone) {
     const std::vector<int32_t> dice = {6, 1, 5, 2, 4, 3};
     const std::vector<int32_t> before = dice;
-    for (int r = 0; r < kRowCount; ++r) ScoreForRow(static_cast<ScoreRow>(r), dice);
+    for (int r = 0; r < kRowCount; ++r)
+        ScoreForRow(static_cast<ScoreRow>(r), dice);
     EXPECT_EQ(dice, before);
 }
 
 TEST(Scoring, RejectsBadDice) {
-    const std::vector<std::vector<int32_t>> bad = {
-        {}, {1, 2, 3, 4}, {1, 2, 3, 4, 5, 6, 1}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 7}, {-1, 1, 1, 1, 1, 1}};
+    const std::vector<std::vector<int32_t>> bad = {{},
+                                                   {1, 2, 3, 4},
+                                                   {1, 2, 3, 4, 5, 6, 1},
+                                                   {0, 1, 2, 3, 4},
+                                                   {1, 2, 3, 4, 7},
+                                                   {-1, 1, 1, 1, 1, 1}};
     for (const auto& dice : bad) {
         EXPECT_THROW(ScoreForRow(ScoreRow::Ones, dice), std::invalid_argument)
             << ::testing::PrintToString(dice);
@@ -80,7 +85,8 @@ int32_t definitionOfFive(ScoreRow row, const std::array<int32_t, 5>& d) {
         sum += v;
     }
     int most = 0;
-    for (auto [face, n] : counts) most = std::max(most, n);
+    for (auto [face, n] : counts)
+        most = std::max(most, n);
     const int r = RowIndex(row);
     if (r <= 5) return (r + 1) * (counts.count(r + 1) ? counts[r + 1] : 0);
     switch (row) {

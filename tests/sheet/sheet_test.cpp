@@ -71,11 +71,11 @@ TEST(Sheet, MaxMinProductWrittenOnceWithItsSign) {
         int32_t columnTotal;
     };
     const std::vector<Case> cases = {
-        {1, {{0, 3}, {6, 12}}, std::nullopt, 3},       // Min still empty
-        {1, {{0, 3}, {6, 12}, {7, 20}}, -24, -21},     // Max below Min
-        {1, {{0, 0}, {6, 30}, {7, 5}}, 0, 0},          // Ones 0: product 0
-        {2, {{7, 10}, {6, 25}, {0, 2}}, 30, 32},       // Up writes it at Ones
-        {3, {{6, 28}, {0, 4}, {7, 8}}, 80, 84},        // Free: whichever comes last
+        {1, {{0, 3}, {6, 12}}, std::nullopt, 3},   // Min still empty
+        {1, {{0, 3}, {6, 12}, {7, 20}}, -24, -21}, // Max below Min
+        {1, {{0, 0}, {6, 30}, {7, 5}}, 0, 0},      // Ones 0: product 0
+        {2, {{7, 10}, {6, 25}, {0, 2}}, 30, 32},   // Up writes it at Ones
+        {3, {{6, 28}, {0, 4}, {7, 8}}, 80, 84},    // Free: whichever comes last
         {4, {{7, 8}, {6, 28}, {0, 4}, {9, 39}}, 80, 123},
     };
     for (const Case& c : cases) {

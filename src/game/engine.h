@@ -1,0 +1,164 @@
+#pragma once
+
+#include "game/board.h"
+#include "game/platform.h"
+#include "game/settings.h"
+#include "game/state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rollwell {
+
+// The headless game: every rule, and the state of every control of the main
+// window. Handlers are named after the events of the window and run to
+// completion, one at a time.
+class Engine {
+  public:
+    Engine(Settings& settings, Platform& platform);
+
+    const Board& board() const { return board_; }
+    const GameState& game() const { return game_; }
+    const TurnState& turn() const { return turn_; }
+    const AnimationState& animation() const { return anim_; }
+    const RunState& run() const { return run_; }
+    const PlayerSheet& sheet() const { return game_.sheets.shown; }
+    const Settings& settings() const { return settings_; }
+
+    // Window life.
+    void Form_Load();
+    void Form_KeyPress(int code);
+    void tmrTimeElapsed_Timer();
+
+    // New game.
+    void mnuNewGame_Click() { NewGame(); }
+    void NewGame();
+
+    // Dice and rolling.
+    void picRollDices_MouseDown();
+    void RollRequest();          // the roll button's mouse-up: any button rolls
+    void picRollDices_MouseUp(); // ignored while the roll button is disabled
+    void picDice_Click(int index);
+    void PicDiceOff_Click(int index);
+    void tmrRollDice_Timer();
+    void cmdNextPlayer_Click(); // hands over and rolls for the next player
+    void cmdShowNextBoard_Click() { ShowOtherSheet(); }
+
+    // Placing a score.
+    void cmdDown_Click(int index);
+    void cmdUp_Click(int index);
+    void cmdRand_Click(int index);
+    void cmdOblg_Click(int index);
+    // Routes to the four handlers above. A click on a hidden or disabled
+    // button is never delivered by the window and is ignored here too.
+    void cellClick(int column, int index);
+
+    // Undo and redo.
+    void mnuUndoUndo_Click();
+    void mnuUndoRedo_Click();
+
+    // Hints and the row highlight.
+    void mnuHintsByRequest2_Click();
+    void mnuHintsAllways2_Click();
+    void HintRequest();
+    void cellMouseEntered(int column, int index);
+    void cellMouseLeft(int column, int index);
+
+    // Sounds.
+    void mnuSoundsOn2_Click() { setSound(true); }
+    void mnuSoundsOff2_Click() { setSound(false); }
+
+    // The toolbar, by button key ("tbNew", "tbUndo", ...).
+    void Toolbar2_ButtonClick(std::string_view key);
+
+    // Options: shows the options window and applies what changed.
+    void mnuOptions_Click();
+
+    // Other timers.
+    void tmrAnimation_Timer();
+    void tmrGameOver_Timer();
+
+    // The window's position, kept by New Game for the rest of the run.
+    void setWindowPosition(int left, int top) {
+        windowLeft_ = left;
+        windowTop_ = top;
+    }
+    // The about window disables the main window while it is open.
+    void setWindowEnabled(bool on) { board_.windowEnabled = on; }
+
+    // The engine's scorer: values the current dice in a row and keeps the value
+    // in LastPlacedScore. Sorts the dice in place unless EvaluateOnly is set.
+    int32_t ScoreForRow(int row);
+
+  private:
+    friend class EngineProbe; // tests reach private steps through it
+
+    // Game state steps.
+    void EndTurn();
+    void HandOver();
+    void ShowPlayerName(int code);
+    void ShowOtherSheet();
+    void resetDiceForNewTurn();
+
+    // Rolling steps.
+    void offerCells();
+    void shakeAndSettle();
+    bool allDiceHeld() const;
+    void rollButtonOff();
+    void rollButtonReady();
+
+    // Placing steps.
+    void clickCell(int column, int index); // the click itself, also for the engine's own calls
+    void oblgClick(int index);
+    void announce(int index);
+    void PlaceScore(int column, int index);
+    void saveAndClearHints();
+    void endOfSheet(int column, bool& endPlacement, bool& offerHandOver);
+    void showScorePanel();
+    void finishPlacementStep(int index);
+
+    // Game end.
+    void FinishGame();
+    bool askEndGame();
+
+    // Undo, hints, layout and the animation.
+    void ComputeHints();
+    void ShowHintColumn();
+    void clearHints();
+    void StartNewGameAnimation();
+    void setAnimationStartState();
+    void ShuffleCells();
+    void LayOutBoard();
+    void ArrangeStatusBar();
+    void setSound(bool on);
+    void showHintMenus();
+
+    // Talking to the platform: the board is brought up to date first, so the
+    // window paints what the rules have decided so far.
+    void playAsync(std::string_view name);
+    void playSync(std::string_view name);
+    void pause(int ms);
+    MsgAnswer message(std::string_view title, std::string_view text, MsgButtons buttons,
+                      MsgIcon icon);
+    void syncSheet(); // cell and total labels from the sheet shown
+    std::optional<PlayerSheet> syncedSheet_;
+
+    bool yamb() const { return settings_.isYamb(); }
+    bool twoPlayers() const { return settings_.twoPlayers(); }
+    PlayerSheet& sheet_() { return game_.sheets.shown; }
+    int sheetCapacity() const { return PlayerSheet::capacity(settings_.NumberOfColumns); }
+
+    Settings& settings_;
+    Platform& platform_;
+    Board board_;
+    GameState game_;
+    TurnState turn_;
+    AnimationState anim_;
+    RunState run_;
+    int windowLeft_ = 0;
+    int windowTop_ = 0;
+};
+
+} // namespace rollwell

@@ -1,0 +1,44 @@
+#include "support/bot.h"
+
+#include <gtest/gtest.h>
+
+namespace rollwell {
+namespace {
+
+struct Kind {
+    int columns, dice, players;
+};
+
+class Soak : public ::testing::TestWithParam<Kind> {};
+
+TEST_P(Soak, RandomGamesKeepEveryRule) {
+    const Kind kind = GetParam();
+    Settings settings;
+    settings.NumberOfColumns = kind.columns;
+    settings.NumberOfDice = kind.dice;
+    settings.NumberOfPlayers = kind.players;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        Bot bot(settings, Bot::Options{seed});
+        for (int game = 0; game < 2; ++game) {
+            const int placements = bot.playGame();
+            const int cells = PlayerSheet::capacity(kind.columns) * kind.players;
+            EXPECT_EQ(placements, cells) << "seed " << seed;
+            EXPECT_TRUE(bot.engine().game().GameFinished);
+        }
+        ASSERT_TRUE(bot.failures().empty()) << "seed " << seed << ": " << bot.failures().front();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, Soak,
+                         ::testing::Values(Kind{4, 5, 1}, Kind{4, 4, 1}, Kind{1, 5, 1},
+                                           Kind{1, 4, 1}, Kind{4, 5, 2}, Kind{4, 4, 2},
+                                           Kind{1, 5, 2}, Kind{1, 4, 2}),
+                         [](const ::testing::TestParamInfo<Kind>& p) {
+                             const Kind k = p.param;
+                             return std::string(k.columns == 4 ? "Yamb" : "Yahtzee") +
+                                    (k.dice == 5 ? "Six" : "Five") + "Dice" +
+                                    (k.players == 2 ? "TwoPlayers" : "OnePlayer");
+                         });
+
+} // namespace
+} // namespace rollwell

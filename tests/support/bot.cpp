@@ -1,0 +1,163 @@
+#include "support/bot.h"
+
+#include "support/invariants.h"
+
+namespace rollwell {
+
+Bot::Bot(const Settings& settings, Options options)
+    : settings_(settings), platform_(options.seed * 7919u + 13u), engine_(settings_, platform_),
+      options_(options), rng_(options.seed) {
+    engine_.Form_Load();
+}
+
+bool Bot::chance(double p) {
+    return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
+}
+
+void Bot::runAnimation() {
+    for (int i = 0; i < 1000 && engine_.board().tmrAnimation.running; ++i) {
+        engine_.tmrAnimation_Timer();
+    }
+}
+
+int Bot::playGame() {
+    abandoned_ = false;
+    if (engine_.game().GameStarted) {
+        engine_.NewGame();
+        after("NewGame", true);
+        snapshot_[0] = snapshot_[1] = PlayerSheet{};
+    }
+    runAnimation();
+    for (int guard = 0; guard < 20000; ++guard) {
+        if (engine_.game().GameFinished || abandoned_) break;
+        step();
+    }
+    if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
+    const SheetPair& sheets = engine_.game().sheets;
+    int placed = sheets.shown.PlacedCount;
+    const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
+    if (other) placed += other->PlacedCount;
+    return placed;
+}
+
+void Bot::after(const std::string& what, bool cellsMayEmpty) {
+    ++events_;
+    if (!options_.checks) return;
+    const int player = engine_.game().CurrentPlayer - 1;
+    std::string err = checkAll(engine_);
+    if (!cellsMayEmpty) err += checkFilledCellsKept(snapshot_[player], engine_.sheet());
+    snapshot_[player] = engine_.sheet();
+    if (!err.empty() && failures_.size() < 20) failures_.push_back(what + ": " + err);
+}
+
+bool Bot::clickSomeOfferedCell() {
+    std::vector<std::pair<int, int>> offered;
+    const Board& b = engine_.board();
+    for (int c = 1; c <= kColumnCount; ++c) {
+        for (int r = 0; r < kRowCount; ++r) {
+            if (b.cmd(c, r).visible && b.cmd(c, r).enabled) offered.emplace_back(c, r);
+        }
+    }
+    if (offered.empty()) return false;
+    const auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
+    if (chance(options_.endGameUndoChance)) {
+        platform_.endGameAnswers.push_back(EndGameAnswer::Undo);
+    }
+    engine_.cellClick(c, r);
+    platform_.endGameAnswers.clear();
+    after("click " + std::to_string(c) + "/" + std::to_string(r), true);
+    return true;
+}
+
+void Bot::step() {
+    Engine& e = engine_;
+    const Board& b = e.board();
+    const TurnState& t = e.turn();
+
+    if (chance(options_.newGameChance) && e.game().GameStarted) {
+        platform_.answers.push_back(MsgAnswer::Ok);
+        e.mnuNewGame_Click();
+        platform_.answers.clear();
+        after("NewGame", true);
+        snapshot_[0] = snapshot_[1] = PlayerSheet{};
+        abandoned_ = true;
+        return;
+    }
+    if (b.mnuUndoUndo.enabled && chance(options_.undoChance)) {
+        e.mnuUndoUndo_Click();
+        after("Undo", true);
+        if (b.mnuUndoRedo.enabled && chance(options_.redoChance)) {
+            e.mnuUndoRedo_Click();
+            after("Redo");
+        }
+        return;
+    }
+    if (b.mnuUndoRedo.enabled && chance(options_.redoChance)) {
+        e.mnuUndoRedo_Click();
+        after("Redo");
+        return;
+    }
+    if (chance(options_.hintChance)) {
+        e.Toolbar2_ButtonClick("tbHint");
+        after("Hint");
+    }
+    if (chance(options_.modeSwitchChance)) {
+        if (b.mnuHintsAllways2.visible) {
+            e.mnuHintsAllways2_Click();
+        } else {
+            e.mnuHintsByRequest2_Click();
+        }
+        after("HintMode");
+    }
+
+    if (b.cmdNextPlayer.visible) {
+        e.cmdNextPlayer_Click();
+        after("NextPlayer");
+        return;
+    }
+    const bool canRoll = b.picRollDices.enabled && b.picRollDices.visible;
+    if (t.RollCount == 0 && !t.Announced) {
+        if (canRoll) {
+            e.picRollDices_MouseUp();
+            after("roll");
+            return;
+        }
+        if (!clickSomeOfferedCell()) failures_.push_back("stuck before the first roll");
+        return;
+    }
+    // Hold or release a die now and then.
+    for (int i = 0; i < e.game().diceInPlay(); ++i) {
+        if (!chance(0.2)) continue;
+        if (b.picDice[i].visible && b.picDice[i].enabled) {
+            e.picDice_Click(i);
+            after("hold");
+        } else if (b.PicDiceOff[i].visible && b.PicDiceOff[i].enabled) {
+            e.PicDiceOff_Click(i);
+            after("release");
+        }
+    }
+    if (b.picRollDices.enabled && b.picRollDices.visible && chance(0.55)) {
+        e.picRollDices_MouseUp();
+        after("roll");
+        return;
+    }
+    if (!clickSomeOfferedCell()) {
+        if (b.picRollDices.enabled && b.picRollDices.visible) {
+            e.picRollDices_MouseUp();
+            after("roll");
+        } else if (!e.game().GameFinished) {
+            // Every die held: release one so the turn can go on.
+            for (int i = 0; i < e.game().diceInPlay(); ++i) {
+                if (b.PicDiceOff[i].visible && b.PicDiceOff[i].enabled) {
+                    e.PicDiceOff_Click(i);
+                    after("release");
+                    return;
+                }
+            }
+            failures_.push_back("stuck: nothing offered and no roll possible");
+            abandoned_ = true;
+        }
+    }
+}
+
+} // namespace rollwell

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "game/engine.h"
+#include "support/scriptedplatform.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace rollwell {
+
+// Plays random legal games through the engine's handlers only, as a player
+// clicking the window would, and optionally checks the rules after every event.
+class Bot {
+  public:
+    struct Options {
+        unsigned seed = 1;
+        bool checks = true;
+        // Chances per decision of the extra moves the soak test mixes in.
+        double undoChance = 0.0;
+        double redoChance = 0.0;
+        double hintChance = 0.0;
+        double modeSwitchChance = 0.0;
+        double newGameChance = 0.0;
+        double endGameUndoChance = 0.0;
+    };
+
+    Bot(const Settings& settings, Options options);
+
+    // Plays until the game is over (or abandoned by a random New Game) and
+    // returns the number of placements made.
+    int playGame();
+
+    Engine& engine() { return engine_; }
+    ScriptedPlatform& platform() { return platform_; }
+    const std::vector<std::string>& failures() const { return failures_; }
+    long events() const { return events_; }
+
+  private:
+    void step();
+    bool chance(double p);
+    void after(const std::string& what, bool cellsMayEmpty = false);
+    void runAnimation();
+    bool clickSomeOfferedCell();
+
+    Settings settings_;
+    ScriptedPlatform platform_;
+    Engine engine_;
+    Options options_;
+    std::mt19937 rng_;
+    std::vector<std::string> failures_;
+    PlayerSheet snapshot_[2];
+    long events_ = 0;
+    bool abandoned_ = false;
+};
+
+} // namespace rollwell

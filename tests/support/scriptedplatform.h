@@ -1,0 +1,89 @@
+#pragma once
+
+#include "game/platform.h"
+
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace rollwell {
+
+// A platform that records every call and answers from a script. Dice come
+// from queued faces (queueRoll) or, when the queue is empty, from a seeded
+// generator.
+class ScriptedPlatform : public Platform {
+  public:
+    struct Sound {
+        std::string name;
+        bool sync = false;
+    };
+    struct Message {
+        std::string title, text;
+        MsgButtons buttons = MsgButtons::Ok;
+        MsgIcon icon = MsgIcon::None;
+    };
+    struct Record {
+        int table = 0;
+        std::string name;
+        int32_t score = 0;
+        std::string date;
+    };
+
+    explicit ScriptedPlatform(unsigned seed = 1) : rng_(seed) {}
+
+    // The next roll settles the free dice on these faces, in die order.
+    void queueRoll(int freeDice, const std::vector<int>& faces);
+    void queueRandom(double r) { randoms.push_back(r); }
+    std::vector<std::string> soundNames() const;
+    void clearLog();
+
+    void PlaySoundAsync(std::string_view name) override {
+        sounds.push_back({std::string(name), false});
+    }
+    void PlaySoundSync(std::string_view name) override {
+        sounds.push_back({std::string(name), true});
+    }
+    void Pause(int ms) override { pauses.push_back(ms); }
+    MsgAnswer MessageBox(std::string_view title, std::string_view text, MsgButtons buttons,
+                         MsgIcon icon) override;
+    void MinimizeWindow() override { ++minimized; }
+    double Random() override;
+    void Reseed() override { ++reseeds; }
+    std::string Today() override { return today; }
+    EndGameAnswer ShowEndGameDialog() override;
+    void ShowWinner(const WinnerInfo& info) override { winners.push_back(info); }
+    void ShowTopScores(const TopScoresRequest& request) override { topScores.push_back(request); }
+    ScoreEntryResult RecordResult(int tableNumber, std::string_view name, int32_t score,
+                                  std::string_view date) override;
+    std::optional<Settings> ShowOptions(const Settings& current) override;
+    void ShowQuickStart() override { ++quickStarts; }
+    void CloseMainWindow() override { ++closeRequests; }
+
+    // What was asked, in order.
+    std::vector<Sound> sounds;
+    std::vector<int> pauses;
+    std::vector<Message> messages;
+    std::vector<WinnerInfo> winners;
+    std::vector<TopScoresRequest> topScores;
+    std::vector<Record> records;
+    int endGameDialogs = 0;
+    int optionsShown = 0;
+    int minimized = 0;
+    int reseeds = 0;
+    int quickStarts = 0;
+    int closeRequests = 0;
+
+    // The script.
+    std::deque<double> randoms;
+    std::deque<MsgAnswer> answers;                      // default OK
+    std::deque<EndGameAnswer> endGameAnswers;           // default Finish
+    std::deque<ScoreEntryResult> recordResults;         // default placed at rank 1
+    std::deque<std::optional<Settings>> optionsAnswers; // default: cancelled
+    std::string today = "06.12.2026";
+
+  private:
+    std::mt19937 rng_;
+};
+
+} // namespace rollwell
