@@ -26,6 +26,7 @@ namespace {
 constexpr int kScoreOffset = 10;
 constexpr int kDateOffset = 14;
 constexpr int kTrailerOffset = kTablePositions * kRecordSize;
+static_assert(kTrailerOffset + 4 == kTableFileSize);
 constexpr int32_t kTrailerValue = 1;
 
 // Error numbers and descriptions the messages carry.
