@@ -130,12 +130,6 @@ std::optional<TableHead> ReadHead(QFile& file) {
 
 } // namespace
 
-int TableNumber(int numberOfColumns, int numberOfDice) {
-    const bool yamb = numberOfColumns != 1;
-    const bool sixDice = numberOfDice == 5;
-    return (yamb ? 1 : 3) + (sixDice ? 0 : 1);
-}
-
 QString ChooseScoresFolder(const QString& programFolder) {
     if (!programFolder.isEmpty() && QDir(programFolder).mkpath(QStringLiteral("scores"))) {
         // A file the program may create is the only sure sign the folder can be

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/settings.h" // TableNumber: which table a kind of game uses
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -32,10 +34,6 @@ struct ScoreRecord {
 
     bool operator==(const ScoreRecord&) const = default;
 };
-
-// 1 = Yamb with six dice, 2 = Yamb with five, 3 = Yahtzee with six, 4 = Yahtzee
-// with five. numberOfDice is the index of the last die (5 = six dice).
-int TableNumber(int numberOfColumns, int numberOfDice);
 
 // The program's folder when it and its "scores" subfolder (created if needed)
 // can be written; otherwise the user's application-data folder, created when
