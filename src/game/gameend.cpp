@@ -2,6 +2,8 @@
 
 #include "game/text.h"
 
+#include <algorithm>
+
 namespace rollwell {
 
 void Engine::FinishGame() {
@@ -64,8 +66,11 @@ void Engine::FinishGame() {
     board_.setRedoEnabled(false);
     game_.GameStarted = true;
     game_.GameFinished = true;
-    run_.GameOverText = std::string(50, ' ') + "G a m e  O v e r !" + std::string(28, ' ') +
-                        "To begin a new game click the 'New Game' button or press F2";
+    std::string& text = run_.GameOverText;
+    text.assign(50, ' ');
+    text.append("G a m e  O v e r !");
+    text.append(28, ' ');
+    text.append("To begin a new game click the 'New Game' button or press F2");
     board_.tmrGameOver.interval = 1;
     board_.tmrGameOver.running = true;
 }
@@ -78,7 +83,7 @@ void Engine::tmrGameOver_Timer() {
     } else {
         board_.tmrGameOver.interval = 150;
         std::string& text = run_.GameOverText;
-        if (!text.empty()) text = text.substr(1) + text.front();
+        if (!text.empty()) std::rotate(text.begin(), text.begin() + 1, text.end());
         board_.StatusPanel(2).text = text;
     }
     run_.marqueeStarted = true;
