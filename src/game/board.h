@@ -127,6 +127,7 @@ struct Board {
     Timer tmrGameOver{false, 2000};
 
     BoardGeometry geometry;
+    BoardDecorations decorations;
 
     // Named access, as the rules speak of the controls. Columns 1..4.
     CellButton& cmd(int column, int row) { return columns.at(column - 1).cmd.at(row); }
