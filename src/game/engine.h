@@ -123,6 +123,10 @@ class Engine {
     void FinishGame();
     bool askEndGame();
 
+    // Undo and redo: the steps, also run by the "Finish Game?" dialog's Undo.
+    void Undo();
+    void Redo();
+
     // Undo, hints, layout and the animation.
     void ComputeHints();
     void ShowHintColumn();

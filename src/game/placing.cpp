@@ -161,21 +161,28 @@ void Engine::PlaceScore(int column, int index) {
 // "Finish Game?" question when rolls were left.
 void Engine::endOfSheet(int column, bool& endPlacement, bool& offerHandOver) {
     const bool player1OnTurn = !game_.secondPlayerOnTurn();
-    if (turn_.RollsUsed >= 3) {
+    // A result written into the top-scores table cannot be taken back, also
+    // when player 1's sheet is full and player 2 plays on.
+    auto finish = [this] {
         FinishGame();
+        board_.setUndoEnabled(false);
+        board_.setRedoEnabled(false);
+    };
+    if (turn_.RollsUsed >= 3) {
+        finish();
         endPlacement = !twoPlayers() || !player1OnTurn;
         return;
     }
     const int32_t rollsUsed = turn_.RollsUsed;
     if (askEndGame()) {
-        FinishGame();
+        finish();
         if (twoPlayers()) {
             offerHandOver = player1OnTurn;
         } else {
             endPlacement = column == 4;
         }
     } else {
-        mnuUndoUndo_Click();
+        Undo();
         if (column == 4 && rollsUsed == 1) turn_.Announced = true;
         if (twoPlayers()) offerHandOver = false;
     }

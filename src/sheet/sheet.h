@@ -50,6 +50,8 @@ struct PlayerSheet {
     // The grand total is left to RecomputeGrandTotal.
     void RecordScore(int column, int row, int32_t value);
     void RecomputeGrandTotal();
+    // Empties a filled cell and takes its value off the totals; false when empty.
+    bool TakeBack(int column, int row);
 
     // Cells a full sheet holds in a game of that many columns.
     static int capacity(int numberOfColumns) {
