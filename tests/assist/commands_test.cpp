@@ -228,6 +228,24 @@ TEST_F(Commands, AcceptedGameChangeStartsANewGameWithoutAskingToQuit) {
     EXPECT_EQ(board().windowHeight, 8530);
 }
 
+TEST_F(Commands, OnePlayerAfterAFinishedTwoPlayerGameLeavesNoHandOverBehind) {
+    start(4, 5, 2);
+    roll({1, 2, 3, 4, 5, 6});
+    // As the end of a two-player game leaves it: player 2 last on turn, the
+    // button that shows the other sheet up.
+    probe().game().GameFinished = true;
+    probe().game().CurrentPlayer = 2;
+    probe().board().cmdShowNextBoard = {true, true, "    Show      Player 1's  Board"};
+    options([](Settings& s) { s.NumberOfPlayers = 1; });
+    EXPECT_EQ(engine->run().NewGameAnswer, 1);
+    EXPECT_FALSE(board().cmdShowNextBoard.visible);
+    EXPECT_EQ(engine->game().CurrentPlayer, 1);
+    EXPECT_EQ(board().caption, "Rollwell 2.0");
+    platform.queueRoll(6, {6, 5, 4, 3, 2, 1});
+    engine->Form_KeyPress(13); // Enter rolls again
+    EXPECT_EQ(engine->turn().RollCount, 1);
+}
+
 TEST_F(Commands, GameChangeAfterAFinishedGameStillAsks) {
     start(1, 4, 1);
     probe().game().GameStarted = true;
