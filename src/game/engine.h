@@ -69,6 +69,9 @@ class Engine {
     // Sounds.
     void mnuSoundsOn2_Click() { setSound(true); }
     void mnuSoundsOff2_Click() { setSound(false); }
+    // The state items show the mode in force; choosing one changes nothing.
+    void mnuSoundsOn_Click() {}
+    void mnuSoundsOff_Click() {}
 
     // The toolbar, by button key ("tbNew", "tbUndo", ...).
     void Toolbar2_ButtonClick(std::string_view key);
