@@ -29,6 +29,34 @@ TEST_P(Soak, RandomGamesKeepEveryRule) {
     }
 }
 
+// Undo and Redo at random moments, "Finish Game?" answered Undo half the
+// time, and now and then a New Game in the middle of a game.
+TEST_P(Soak, RandomGamesWithUndoRedoAndNewGameKeepEveryRule) {
+    const Kind kind = GetParam();
+    Settings settings;
+    settings.NumberOfColumns = kind.columns;
+    settings.NumberOfDice = kind.dice;
+    settings.NumberOfPlayers = kind.players;
+    int finished = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        Bot::Options options{seed};
+        options.undoChance = 0.25;
+        options.redoChance = 0.5;
+        options.endGameUndoChance = 0.5;
+        options.newGameChance = 0.0007;
+        Bot bot(settings, options);
+        for (int game = 0; game < 3; ++game) {
+            const int placements = bot.playGame();
+            if (!bot.engine().game().GameFinished) continue; // abandoned by New Game
+            ++finished;
+            EXPECT_EQ(placements, PlayerSheet::capacity(kind.columns) * kind.players)
+                << "seed " << seed;
+        }
+        ASSERT_TRUE(bot.failures().empty()) << "seed " << seed << ": " << bot.failures().front();
+    }
+    EXPECT_GE(finished, 6); // many games are played to their end
+}
+
 INSTANTIATE_TEST_SUITE_P(AllKinds, Soak,
                          ::testing::Values(Kind{4, 5, 1}, Kind{4, 4, 1}, Kind{1, 5, 1},
                                            Kind{1, 4, 1}, Kind{4, 5, 2}, Kind{4, 4, 2},

@@ -84,11 +84,16 @@ void Bot::step() {
         return;
     }
     if (b.mnuUndoUndo.enabled && chance(options_.undoChance)) {
+        const PlayerSheet moved = e.sheet();
+        const TurnState movedTurn = t;
         e.mnuUndoUndo_Click();
         after("Undo", true);
         if (b.mnuUndoRedo.enabled && chance(options_.redoChance)) {
             e.mnuUndoRedo_Click();
             after("Redo");
+            // The replay must land exactly where the move had left the game.
+            const std::string err = checkSameMove(moved, movedTurn, e.sheet(), t);
+            if (!err.empty() && failures_.size() < 20) failures_.push_back("Undo+Redo: " + err);
         }
         return;
     }

@@ -113,9 +113,49 @@ std::string checkDice(const Engine& engine) {
     return err.str();
 }
 
+std::string checkCommands(const Engine& engine) {
+    const Board& b = engine.board();
+    const TurnState& t = engine.turn();
+    std::ostringstream err;
+    if (b.mnuUndoUndo.enabled != b.tbUndo.enabled) err << "Undo menu and button differ; ";
+    if (b.mnuUndoRedo.enabled != b.tbRedo.enabled) err << "Redo menu and button differ; ";
+    if (b.mnuUndoUndo.enabled && (t.CurrentColumn < 1 || t.CurrentColumn > 4))
+        err << "Undo offered with nothing to take back; ";
+    if (b.mnuUndoRedo.enabled && (t.CurrentColumn != 0 || t.RedoColumn < 1 || t.RedoColumn > 4))
+        err << "Redo offered with nothing to replay; ";
+    if (engine.game().GameFinished &&
+        (b.mnuUndoUndo.enabled || b.mnuUndoRedo.enabled || b.cmdNextPlayer.visible))
+        err << "finished game offers Undo, Redo or the hand-over; ";
+    if (b.cmdNextPlayer.visible && (t.RollCount != 0 || t.Announced))
+        err << "hand-over offered in the middle of a turn; ";
+    // A sheet whose result is recorded is never reopened.
+    if (engine.sheet().PlacedCount >= PlayerSheet::capacity(engine.settings().NumberOfColumns) &&
+        b.mnuUndoUndo.enabled)
+        err << "Undo offered on a full sheet; ";
+    return err.str();
+}
+
 std::string checkAll(const Engine& engine) {
     return checkSheetTotals(engine.sheet(), engine.settings().isYamb()) +
-           checkOfferedCells(engine) + checkDice(engine);
+           checkOfferedCells(engine) + checkDice(engine) + checkCommands(engine);
+}
+
+std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
+                          const PlayerSheet& sheetAfter, const TurnState& turnAfter) {
+    std::ostringstream err;
+    if (sheetBefore != sheetAfter) err << "sheet differs; ";
+    const TurnState& a = turnBefore;
+    const TurnState& b = turnAfter;
+    if (a.RollCount != b.RollCount || a.RollsUsed != b.RollsUsed) err << "roll counters differ; ";
+    if (a.CurrentColumn != b.CurrentColumn || a.CurrentRow != b.CurrentRow)
+        err << "current cell differs; ";
+    if (a.Announced != b.Announced || a.AnnounceStanding != b.AnnounceStanding ||
+        a.HideAnnounceOnRoll != b.HideAnnounceOnRoll)
+        err << "announcement flags differ; ";
+    if (a.DiceValues != b.DiceValues || a.DiceHeld != b.DiceHeld) err << "dice differ; ";
+    if (a.SavedDice != b.SavedDice || a.SavedHeld != b.SavedHeld) err << "saved dice differ; ";
+    if (a.LastPlacedScore != b.LastPlacedScore) err << "placed score differs; ";
+    return err.str();
 }
 
 std::string checkFilledCellsKept(const PlayerSheet& before, const PlayerSheet& after) {

@@ -11,7 +11,14 @@ namespace rollwell {
 std::string checkSheetTotals(const PlayerSheet& sheet, bool yamb);
 std::string checkOfferedCells(const Engine& engine);
 std::string checkDice(const Engine& engine);
+// Undo, Redo and the hand-over are offered only when they have something to do.
+std::string checkCommands(const Engine& engine);
 std::string checkAll(const Engine& engine);
+
+// The sheet, its totals and counters and the turn's counters, dice and
+// announcement flags are the same after a move as after its undo and redo.
+std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
+                          const PlayerSheet& sheetAfter, const TurnState& turnAfter);
 
 // Every cell filled in `before` holds the same value in `after`.
 std::string checkFilledCellsKept(const PlayerSheet& before, const PlayerSheet& after);
