@@ -73,15 +73,10 @@ void Engine::mnuOptions_Click() {
             run_.NewGameAnswer = answer == MsgAnswer::Ok ? 1 : 2;
             if (run_.NewGameAnswer == 1) {
                 NewGame();
-                if (!twoPlayers()) {
-                    // New Game clears the hand-over state only for a two-player
-                    // game; a two-player game replaced by a one-player game must
-                    // not leave player 2 on turn or the other sheet's button up.
-                    game_.CurrentPlayer = 1;
-                    board_.cmdShowNextBoard.visible = false;
-                    board_.cmdShowNextBoard.enabled = false;
-                }
                 LayOutBoard();
+                // The layout shows every cell button; the new game's animation
+                // builds the board from its own first frame.
+                if (board_.tmrAnimation.running) setAnimationStartState();
                 return;
             }
         } else {

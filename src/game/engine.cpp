@@ -50,6 +50,9 @@ void Engine::NewGame() {
         game_.GameFinished = false;
         if (answer != MsgAnswer::Ok && settings_.ConfirmQuitGame) return;
     } else {
+        // The player has just agreed to a new game in the options; that answer
+        // covers this one New Game, not every later one.
+        run_.NewGameAnswer = 0;
         game_.GameFinished = false;
     }
 
@@ -82,6 +85,14 @@ void Engine::NewGame() {
         board_.PicDiceOff[i].visible = false;
     }
     game_.SecondPlayerOnTurn = {};
+    // Nothing of the abandoned game can be taken back or replayed, and a game
+    // that follows a two-player game always starts with player 1.
+    board_.setUndoEnabled(false);
+    board_.setRedoEnabled(false);
+    game_.CurrentPlayer = 1;
+    board_.cmdNextPlayer.visible = false;
+    board_.cmdShowNextBoard.visible = false;
+    board_.cmdShowNextBoard.enabled = false;
 
     if (board_.windowEnabled) playAsync("newGame");
 

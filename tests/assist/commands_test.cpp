@@ -218,7 +218,7 @@ TEST_F(Commands, AcceptedGameChangeStartsANewGameWithoutAskingToQuit) {
     });
     EXPECT_EQ(countMessages("Start a New Game?"), 1);
     EXPECT_EQ(countMessages("Confirm"), 0); // no "Quit this Game?"
-    EXPECT_EQ(engine->run().NewGameAnswer, 1);
+    EXPECT_EQ(engine->run().NewGameAnswer, 0) << "the answer covers that one New Game";
     EXPECT_FALSE(engine->game().GameStarted);
     EXPECT_EQ(engine->sheet().PlacedCount, 0);
     EXPECT_EQ(engine->game().HighestDieIndex, 5);
@@ -226,6 +226,15 @@ TEST_F(Commands, AcceptedGameChangeStartsANewGameWithoutAskingToQuit) {
     EXPECT_EQ(board().geometry, BoardGeometry{});
     EXPECT_EQ(board().caption, "Rollwell - Player 1");
     EXPECT_EQ(board().windowHeight, 8530);
+
+    // A later New Game during play asks again.
+    for (int i = 0; i < 500 && board().tmrAnimation.running; ++i)
+        engine->tmrAnimation_Timer();
+    roll({1, 2, 3, 4, 5, 6});
+    platform.answers.push_back(MsgAnswer::Cancel);
+    engine->mnuNewGame_Click();
+    EXPECT_EQ(countMessages("Confirm"), 1);
+    EXPECT_TRUE(engine->game().GameStarted);
 }
 
 TEST_F(Commands, OnePlayerAfterAFinishedTwoPlayerGameLeavesNoHandOverBehind) {
@@ -237,7 +246,6 @@ TEST_F(Commands, OnePlayerAfterAFinishedTwoPlayerGameLeavesNoHandOverBehind) {
     probe().game().CurrentPlayer = 2;
     probe().board().cmdShowNextBoard = {true, true, "    Show      Player 1's  Board"};
     options([](Settings& s) { s.NumberOfPlayers = 1; });
-    EXPECT_EQ(engine->run().NewGameAnswer, 1);
     EXPECT_FALSE(board().cmdShowNextBoard.visible);
     EXPECT_EQ(engine->game().CurrentPlayer, 1);
     EXPECT_EQ(board().caption, "Rollwell 2.0");
