@@ -1,6 +1,5 @@
 #include "game/engine.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace rollwell {
@@ -12,9 +11,17 @@ constexpr int kYambCellCount = kRowCount * kColumnCount; // 52
 constexpr int kFourColumnPatterns = 9;
 constexpr int kOneColumnPatterns = 4;
 
-// Int(n × r + 1) for a uniform r, kept within 1..n even if r strays out of [0, 1).
-int32_t pickPattern(double r, int n) {
-    return std::clamp(static_cast<int32_t>(n * r + 1), 1, n);
+// Int(x) kept within lo..hi, so that a random source straying out of [0, 1)
+// (or giving no number at all) can never pick outside the valid range.
+int32_t intWithin(double x, int32_t lo, int32_t hi) {
+    if (!(x >= lo)) return lo;
+    if (x >= hi) return hi;
+    return static_cast<int32_t>(x);
+}
+
+// Int(n × r + 1): a pattern 1..n.
+int32_t pickPattern(double r, int32_t n) {
+    return intWithin(n * r + 1, 1, n);
 }
 } // namespace
 
@@ -41,8 +48,7 @@ void Engine::ShuffleCells() {
         order[static_cast<size_t>(i)] = i;
     auto swapWithRandom = [&](int j) {
         // k lies in 1..j (1 for j = 0); the clamp only guards a stray source.
-        const int k =
-            std::clamp(static_cast<int>(j * platform_.Random() + 1), 0, kYambCellCount - 1);
+        const int k = intWithin(j * platform_.Random() + 1, 0, kYambCellCount - 1);
         std::swap(order[static_cast<size_t>(j)], order[static_cast<size_t>(k)]);
     };
     for (int pass = 0; pass < 3; ++pass) {

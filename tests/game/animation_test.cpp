@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -295,7 +296,7 @@ TEST_F(Animation, PatternThreeSlowsDownThenSpeedsUpForGood) {
 }
 
 TEST_F(Animation, OutOfRangeRandomStillPicksAPattern) {
-    for (double r : {-0.5, 1.0, 7.0}) {
+    for (double r : {-0.5, 1.0, 7.0, 1e300, std::nan("")}) {
         start(4);
         platform.queueRandom(r);
         engine->NewGame();
