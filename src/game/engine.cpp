@@ -72,9 +72,6 @@ void Engine::NewGame() {
     game_.RollingBlocked = false;
     turn_.RedoColumn = 0;
     turn_.RedoAnnounce = false;
-    // Nothing of the abandoned game can be taken back or replayed.
-    board_.setUndoEnabled(false);
-    board_.setRedoEnabled(false);
 
     for (int i = 0; i < kMaxDice; ++i) {
         turn_.DiceValues[i] = 0;
