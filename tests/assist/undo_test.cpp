@@ -421,5 +421,27 @@ TEST_F(UndoTest, TwoPlayersTheSamePlayerPlaysOnAndRedoOffersTheHandOverAgain) {
     expectConsistent();
 }
 
+TEST_F(UndoTest, RedoOfTheFinalPlacementAsksAgainAndAFinishedGameOffersNoUndo) {
+    start(1);
+    probe().fillAllBut({{3, 12}}, 2);
+    roll({1, 2, 3, 4, 6});
+    platform.endGameAnswers.push_back(EndGameAnswer::Undo);
+    place(3, 12);
+    ASSERT_TRUE(sheet().isEmpty(3, 12));
+    EXPECT_TRUE(board().mnuUndoRedo.enabled);
+
+    platform.clearLog();
+    platform.endGameAnswers.push_back(EndGameAnswer::Finish);
+    redo();
+    EXPECT_EQ(platform.endGameDialogs, 2);
+    EXPECT_TRUE(engine->game().GameFinished);
+    EXPECT_FALSE(board().mnuUndoUndo.enabled || board().tbUndo.enabled);
+    EXPECT_FALSE(board().mnuUndoRedo.enabled);
+    EXPECT_FALSE(state().RedoPlacement);
+    EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"redo"});
+    undo();
+    EXPECT_FALSE(sheet().isEmpty(3, 12));
+}
+
 } // namespace
 } // namespace rollwell
