@@ -85,6 +85,8 @@ void Engine::showHintMenus() {
     board_.mnuHintsByRequest2.visible = always;
     board_.mnuHintsByRequest.visible = !always;
     board_.mnuHintsAllways2.visible = !always;
+    // Asking for hints makes sense only while they are shown on request.
+    board_.tbHint.enabled = !always;
 }
 
 // The row under the mouse is marked so the player sees which row a click

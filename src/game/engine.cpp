@@ -124,7 +124,9 @@ void Engine::NewGame() {
 
     game_.HighestDieIndex = settings_.NumberOfDice;
     game_.FirstRollPending = true;
-    board_.picRollDices.enabled = true;
+    // The animation's last tick lets the first roll in; until then the board
+    // is still being built.
+    board_.picRollDices.enabled = !board_.tmrAnimation.running;
     board_.tmrRollDice.running = true;
     board_.tmrGameOver.running = false;
     syncSheet();

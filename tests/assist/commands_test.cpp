@@ -249,6 +249,8 @@ TEST_F(Commands, OnePlayerAfterAFinishedTwoPlayerGameLeavesNoHandOverBehind) {
     EXPECT_FALSE(board().cmdShowNextBoard.visible);
     EXPECT_EQ(engine->game().CurrentPlayer, 1);
     EXPECT_EQ(board().caption, "Rollwell 2.0");
+    for (int i = 0; i < 500 && board().tmrAnimation.running; ++i)
+        engine->tmrAnimation_Timer();
     platform.queueRoll(6, {6, 5, 4, 3, 2, 1});
     engine->Form_KeyPress(13); // Enter rolls again
     EXPECT_EQ(engine->turn().RollCount, 1);

@@ -36,6 +36,13 @@ class GameFixture : public ::testing::Test {
         engine->picRollDices_MouseUp();
     }
 
+    // Ticks the new-game animation to its end, as the window's timer would.
+    void finishAnimation() {
+        for (int i = 0; i < 1000 && engine->board().tmrAnimation.running; ++i) {
+            engine->tmrAnimation_Timer();
+        }
+    }
+
     std::vector<int32_t> dice() const {
         const auto& v = engine->turn().DiceValues;
         return {v.begin(), v.begin() + engine->game().diceInPlay()};

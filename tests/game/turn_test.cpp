@@ -369,6 +369,8 @@ TEST_F(Turn, NewGameAsksAndCancelKeepsTheGame) {
     EXPECT_FALSE(engine->game().GameStarted);
     EXPECT_THAT(platform.soundNames(), ElementsAre("newGame"));
     EXPECT_TRUE(board().tmrRollDice.running);
+    EXPECT_FALSE(board().picRollDices.enabled) << "not while the board is being built";
+    finishAnimation();
     EXPECT_TRUE(board().picRollDices.enabled);
     EXPECT_EQ(dice(), std::vector<int32_t>(6, 0));
 }
@@ -396,6 +398,7 @@ TEST_F(Turn, NewGameWithoutConfirmationAndWhileBlocked) {
     engine->mnuNewGame_Click();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(engine->game().RollingBlocked);
+    finishAnimation();
     EXPECT_TRUE(board().picRollDices.enabled);
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollDice);
 }
