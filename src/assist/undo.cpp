@@ -123,6 +123,10 @@ void Engine::Undo() {
         board_.cmdOblg(t.CurrentRow).enabled = true;
     }
 
+    // The turn comes back with every die held: nothing could roll, so the
+    // roll button is off until a die is released, as while holding them.
+    if (t.RollCount < 3 && allDiceHeld()) rollButtonOff();
+
     t.RedoColumn = t.CurrentColumn;
     t.CurrentColumn = 0;
     board_.setRedoEnabled(true);

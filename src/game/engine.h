@@ -118,7 +118,13 @@ class Engine {
     void announce(int index);
     void PlaceScore(int column, int index);
     void saveAndClearHints();
-    void endOfSheet(int column, bool& endPlacement, bool& offerHandOver);
+    // What a full sheet leaves the rest of the placement to do.
+    struct SheetEnd {
+        bool endPlacement = false; // the game end has taken over
+        bool offerHandOver = true;
+        bool reopened = false; // "Finish Game?" answered Undo
+    };
+    SheetEnd endOfSheet(int column);
     void showScorePanel();
     void finishPlacementStep(int index);
 

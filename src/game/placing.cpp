@@ -140,18 +140,19 @@ void Engine::PlaceScore(int column, int index) {
         turn_.RedoAnnounce = false;
     }
 
-    bool endPlacement = false;
-    bool offerHandOver = true;
-    if (s.PlacedCount >= sheetCapacity()) endOfSheet(column, endPlacement, offerHandOver);
-    if (endPlacement) return;
+    SheetEnd end;
+    if (s.PlacedCount >= sheetCapacity()) end = endOfSheet(column);
+    if (end.endPlacement) return;
 
     turn_.RedoPlacement = false;
-    if (twoPlayers() && offerHandOver) board_.cmdNextPlayer.visible = true;
+    if (twoPlayers() && end.offerHandOver) board_.cmdNextPlayer.visible = true;
     if (!announceColumn) turn_.HintAllowed = false;
 
     if (twoPlayers()) {
         showScorePanel();
-    } else {
+    } else if (!end.reopened) {
+        // After "Finish Game?" answered Undo, Undo's own message stands: the
+        // turn is open again and cannot be undone further.
         board_.StatusPanel(2).text = "Roll the dice or undo last move";
     }
     finishPlacementStep(index);
@@ -159,7 +160,8 @@ void Engine::PlaceScore(int column, int index) {
 
 // What a full sheet leads to: the game end at once after three rolls, or the
 // "Finish Game?" question when rolls were left.
-void Engine::endOfSheet(int column, bool& endPlacement, bool& offerHandOver) {
+Engine::SheetEnd Engine::endOfSheet(int column) {
+    SheetEnd end;
     const bool player1OnTurn = !game_.secondPlayerOnTurn();
     // A result written into the top-scores table cannot be taken back, also
     // when player 1's sheet is full and player 2 plays on.
@@ -170,22 +172,24 @@ void Engine::endOfSheet(int column, bool& endPlacement, bool& offerHandOver) {
     };
     if (turn_.RollsUsed >= 3) {
         finish();
-        endPlacement = !twoPlayers() || !player1OnTurn;
-        return;
+        end.endPlacement = !twoPlayers() || !player1OnTurn;
+        return end;
     }
     const int32_t rollsUsed = turn_.RollsUsed;
     if (askEndGame()) {
         finish();
         if (twoPlayers()) {
-            offerHandOver = player1OnTurn;
+            end.offerHandOver = player1OnTurn;
         } else {
-            endPlacement = column == 4;
+            end.endPlacement = column == 4;
         }
     } else {
         Undo();
+        end.reopened = true;
         if (column == 4 && rollsUsed == 1) turn_.Announced = true;
-        if (twoPlayers()) offerHandOver = false;
+        if (twoPlayers()) end.offerHandOver = false;
     }
+    return end;
 }
 
 bool Engine::askEndGame() {

@@ -443,5 +443,22 @@ TEST_F(UndoTest, RedoOfTheFinalPlacementAsksAgainAndAFinishedGameOffersNoUndo) {
     EXPECT_FALSE(sheet().isEmpty(3, 12));
 }
 
+TEST_F(UndoTest, TurnBackWithEveryDieHeldKeepsTheRollButtonOff) {
+    start();
+    roll({2, 2, 2, 2, 2});
+    for (int i = 0; i < 5; ++i)
+        engine->picDice_Click(i);
+    ASSERT_FALSE(board().picRollDices.enabled);
+    place(4, 12); // announce, then place at once
+    place(4, 12);
+    ASSERT_TRUE(board().picRollDices.enabled);
+    undo();
+    EXPECT_EQ(state().RollCount, 1);
+    EXPECT_FALSE(board().picRollDices.enabled) << "five held dice cannot be rolled";
+    EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
+    engine->PicDiceOff_Click(0);
+    EXPECT_TRUE(board().picRollDices.enabled);
+}
+
 } // namespace
 } // namespace rollwell

@@ -57,6 +57,8 @@ TEST_F(GameEnd, FinalPlacementWithRollsLeftAsksAndUndoReopensTheLastCell) {
         EXPECT_EQ(engine->turn().RollCount, used);
         EXPECT_TRUE(offered(3, 12));
         EXPECT_EQ(checkAll(*engine), "");
+        EXPECT_EQ(board().StatusPanel(2).text, "Place your score or roll the dice")
+            << "the reopened turn asks for a placement, not for an undo";
 
         // The game goes on: a roll and the placement ask again.
         if (used < 2) roll({6, 6, 6, 6, 6});
