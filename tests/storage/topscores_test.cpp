@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
@@ -284,24 +285,45 @@ TEST_F(TopScores, TableThatIsAFolderIsReportedAndKept) {
     EXPECT_FALSE(TableExists(path));
 }
 
+// Inserts into a table whose folder the inserting user cannot write. Root can
+// write anywhere, so as root the insertion runs in a child that has dropped to
+// the unprivileged user "nobody".
 TEST_F(TopScores, ReadOnlyFolderIsReported) {
     const QString folder = dir.filePath(QStringLiteral("locked"));
-    WriteAll(TableFilePath(folder, 1), Table({Rec("Ann", 120, "x")}));
-    const QString scores = QFileInfo(TableFilePath(folder, 1)).absolutePath();
-    ASSERT_TRUE(QFile::setPermissions(scores, QFile::ReadOwner | QFile::ExeOwner));
+    const QString file = TableFilePath(folder, 1);
+    WriteAll(file, Table({Rec("Ann", 120, "x")}));
+    const QString scores = QFileInfo(file).absolutePath();
+    const auto readExec = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readExec | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder, readExec | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(scores, readExec));
     struct Restore {
         QString folder;
         ~Restore() {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     } restore{scores};
-    if (geteuid() == 0) GTEST_SKIP() << "root can write into a read-only folder";
-    const QByteArray before = ReadAll(TableFilePath(folder, 1));
-    const InsertResult r = InsertScore(TableFilePath(folder, 1), Entry("Bo", 999));
-    EXPECT_EQ(r.rank, -1);
-    EXPECT_FALSE(r.placed);
-    EXPECT_TRUE(r.errorText.has_value());
-    EXPECT_EQ(ReadAll(TableFilePath(folder, 1)), before);
+    const QByteArray before = ReadAll(file);
+
+    auto insertIsRefused = [&] {
+        const InsertResult r = InsertScore(file, Entry("Bo", 999));
+        return r.rank == -1 && !r.placed && r.errorText.has_value();
+    };
+    if (geteuid() != 0) {
+        EXPECT_TRUE(insertIsRefused());
+    } else {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+            _exit(dropped && insertIsRefused() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 TEST_F(TopScores, ClearTable) {
