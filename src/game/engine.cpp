@@ -68,6 +68,8 @@ void Engine::NewGame() {
     turn_.Announced = turn_.AnnounceStanding = turn_.HideAnnounceOnRoll = false;
     turn_.RedoPlacement = false;
     game_.HintRefreshPending = game_.HintsAlways = game_.HoverActive = false;
+    ShowHintColumn(); // a hint asked for in the abandoned game is not shown on
+                      // the new board
     game_.EvaluateOnly = false;
     game_.RollingBlocked = false;
     turn_.RedoColumn = 0;

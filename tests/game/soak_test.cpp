@@ -29,9 +29,10 @@ TEST_P(Soak, RandomGamesKeepEveryRule) {
     }
 }
 
-// Undo and Redo at random moments, "Finish Game?" answered Undo half the
-// time, and now and then a New Game in the middle of a game.
-TEST_P(Soak, RandomGamesWithUndoRedoAndNewGameKeepEveryRule) {
+// Undo, Redo, hint requests and hint-mode switches at random moments,
+// "Finish Game?" answered Undo half the time, and now and then a New Game in
+// the middle of a game.
+TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
     const Kind kind = GetParam();
     Settings settings;
     settings.NumberOfColumns = kind.columns;
@@ -44,6 +45,8 @@ TEST_P(Soak, RandomGamesWithUndoRedoAndNewGameKeepEveryRule) {
         options.redoChance = 0.5;
         options.endGameUndoChance = 0.5;
         options.newGameChance = 0.0007;
+        options.hintChance = 0.3;
+        options.modeSwitchChance = 0.05;
         Bot bot(settings, options);
         for (int game = 0; game < 3; ++game) {
             const int placements = bot.playGame();

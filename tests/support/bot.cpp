@@ -40,12 +40,14 @@ int Bot::playGame() {
     return placed;
 }
 
-void Bot::after(const std::string& what, bool cellsMayEmpty) {
+void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {
     ++events_;
     if (!options_.checks) return;
     const int player = engine_.game().CurrentPlayer - 1;
     std::string err = checkAll(engine_);
     if (!cellsMayEmpty) err += checkFilledCellsKept(snapshot_[player], engine_.sheet());
+    // A refused roll values nothing: the labels keep what they showed.
+    if (hintsFresh && !engine_.game().RollingBlocked) err += checkHintLabels(engine_);
     snapshot_[player] = engine_.sheet();
     if (!err.empty() && failures_.size() < 20) failures_.push_back(what + ": " + err);
 }
@@ -103,28 +105,32 @@ void Bot::step() {
         return;
     }
     if (chance(options_.hintChance)) {
+        const bool honoured = t.HintAllowed && !e.game().HintsAlways && b.tbHint.enabled;
         e.Toolbar2_ButtonClick("tbHint");
-        after("Hint");
+        after("Hint", false, honoured);
     }
     if (chance(options_.modeSwitchChance)) {
-        if (b.mnuHintsAllways2.visible) {
+        // Switching to the always mode values the dice once a game runs; the
+        // other way round computes nothing.
+        const bool toAlways = b.mnuHintsAllways2.visible;
+        if (toAlways) {
             e.mnuHintsAllways2_Click();
         } else {
             e.mnuHintsByRequest2_Click();
         }
-        after("HintMode");
+        after("HintMode", false, toAlways && e.game().GameStarted);
     }
 
     if (b.cmdNextPlayer.visible) {
         e.cmdNextPlayer_Click();
-        after("NextPlayer");
+        after("NextPlayer", false, true);
         return;
     }
     const bool canRoll = b.picRollDices.enabled && b.picRollDices.visible;
     if (t.RollCount == 0 && !t.Announced) {
         if (canRoll) {
             e.picRollDices_MouseUp();
-            after("roll");
+            after("roll", false, true);
             return;
         }
         if (!clickSomeOfferedCell()) failures_.push_back("stuck before the first roll");
@@ -143,13 +149,13 @@ void Bot::step() {
     }
     if (b.picRollDices.enabled && b.picRollDices.visible && chance(0.55)) {
         e.picRollDices_MouseUp();
-        after("roll");
+        after("roll", false, true);
         return;
     }
     if (!clickSomeOfferedCell()) {
         if (b.picRollDices.enabled && b.picRollDices.visible) {
             e.picRollDices_MouseUp();
-            after("roll");
+            after("roll", false, true);
         } else if (!e.game().GameFinished) {
             // Every die held: release one so the turn can go on.
             for (int i = 0; i < e.game().diceInPlay(); ++i) {

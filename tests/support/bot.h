@@ -39,7 +39,9 @@ class Bot {
   private:
     void step();
     bool chance(double p);
-    void after(const std::string& what, bool cellsMayEmpty = false);
+    // Checks the rules after an event. Cells may empty by Undo and New Game;
+    // hint labels are checked where an event has just written them.
+    void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
     void runAnimation();
     bool clickSomeOfferedCell();
 

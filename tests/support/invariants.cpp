@@ -1,5 +1,9 @@
 #include "support/invariants.h"
 
+#include "sheet/scoring.h"
+
+#include <algorithm>
+#include <span>
 #include <sstream>
 
 namespace rollwell {
@@ -161,6 +165,30 @@ std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnB
     if (a.DiceValues != b.DiceValues || a.DiceHeld != b.DiceHeld) err << "dice differ; ";
     if (a.SavedDice != b.SavedDice || a.SavedHeld != b.SavedHeld) err << "saved dice differ; ";
     if (a.LastPlacedScore != b.LastPlacedScore) err << "placed score differs; ";
+    return err.str();
+}
+
+std::string checkHintLabels(const Engine& engine) {
+    const Board& b = engine.board();
+    const GameState& g = engine.game();
+    std::ostringstream err;
+    const bool shown = engine.settings().hintAllways || g.HintRefreshPending;
+    const auto& values = engine.turn().DiceValues;
+    const std::span<const int32_t> dice(values.data(), static_cast<size_t>(g.diceInPlay()));
+    const bool rolled =
+        std::all_of(dice.begin(), dice.end(), [](int32_t v) { return v >= 1 && v <= 6; });
+    for (int r = 0; r < kRowCount; ++r) {
+        if (b.lblTip[r].visible != shown) err << "hint label " << r << " visibility wrong; ";
+        if (!shown) continue;
+        bool offered = false;
+        for (int c = 1; c <= kColumnCount; ++c)
+            offered = offered || b.cmd(c, r).visible;
+        const int32_t value = rolled ? ScoreForRow(static_cast<ScoreRow>(r), dice) : 0;
+        const std::string expected = offered && value > 0 ? std::to_string(value) : "";
+        if (b.lblTip[r].text != expected) {
+            err << "hint " << r << " shows '" << b.lblTip[r].text << "' not '" << expected << "'; ";
+        }
+    }
     return err.str();
 }
 

@@ -15,6 +15,11 @@ std::string checkDice(const Engine& engine);
 std::string checkCommands(const Engine& engine);
 std::string checkAll(const Engine& engine);
 
+// Shown hint labels hold the scorer's value of the dice on the table for the
+// rows a cell button offers, and nothing elsewhere. Meant right after a roll,
+// a hint request or a change of the hint mode.
+std::string checkHintLabels(const Engine& engine);
+
 // The sheet, its totals and counters and the turn's counters, dice and
 // announcement flags are the same after a move as after its undo and redo.
 std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
