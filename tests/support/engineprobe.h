@@ -2,6 +2,9 @@
 
 #include "game/engine.h"
 
+#include <utility>
+#include <vector>
+
 namespace rollwell {
 
 // Test-only access to the engine's private state, to set up positions that
@@ -20,7 +23,7 @@ class EngineProbe {
 
     // Fills every cell of the sheet shown but those listed, with `value`,
     // keeping the counters consistent.
-    void fillAllBut(std::initializer_list<std::pair<int, int>> open, int32_t value = 1) {
+    void fillAllBut(const std::vector<std::pair<int, int>>& open, int32_t value = 1) {
         PlayerSheet s;
         const int columns = e_.settings().isYamb() ? kColumnCount : 1;
         for (int i = 0; i < columns; ++i) {
