@@ -130,9 +130,14 @@ int32_t definitionOfSix(ScoreRow row, const std::array<int32_t, 6>& d) {
     return row == ScoreRow::Min ? lowest : best;
 }
 
-TEST(Scoring, EveryFiveDiceRollMatchesTheDefinition) {
-    std::array<int32_t, 5> d{};
-    for (int code = 0; code < 7776; ++code) {
+// Every roll of N dice in every row: the step-by-step scorer gives the row's
+// definition.
+template <size_t N, typename Definition> void expectEveryRoll(Definition definition) {
+    std::array<int32_t, N> d{};
+    int rolls = 1;
+    for (size_t i = 0; i < N; ++i)
+        rolls *= 6;
+    for (int code = 0; code < rolls; ++code) {
         int c = code;
         for (int32_t& v : d) {
             v = c % 6 + 1;
@@ -140,26 +145,18 @@ TEST(Scoring, EveryFiveDiceRollMatchesTheDefinition) {
         }
         for (int r = 0; r < kRowCount; ++r) {
             const auto row = static_cast<ScoreRow>(r);
-            ASSERT_EQ(ScoreForRow(row, d), definitionOfFive(row, d))
+            ASSERT_EQ(ScoreForRow(row, d), definition(row, d))
                 << "row " << r << " dice " << ::testing::PrintToString(d);
         }
     }
 }
 
+TEST(Scoring, EveryFiveDiceRollMatchesTheDefinition) {
+    expectEveryRoll<5>(definitionOfFive);
+}
+
 TEST(Scoring, EverySixDiceRollMatchesTheBestFive) {
-    std::array<int32_t, 6> d{};
-    for (int code = 0; code < 46656; ++code) {
-        int c = code;
-        for (int32_t& v : d) {
-            v = c % 6 + 1;
-            c /= 6;
-        }
-        for (int r = 0; r < kRowCount; ++r) {
-            const auto row = static_cast<ScoreRow>(r);
-            ASSERT_EQ(ScoreForRow(row, d), definitionOfSix(row, d))
-                << "row " << r << " dice " << ::testing::PrintToString(d);
-        }
-    }
+    expectEveryRoll<6>(definitionOfSix);
 }
 
 } // namespace
