@@ -2,10 +2,6 @@
 # Builds Rollwell (Release) and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
-[ -f build-release/CMakeCache.txt ] || cmake -S . -B build-release "${generator[@]}" \
-  -DCMAKE_BUILD_TYPE=Release -DROLLWELL_BUILD_TESTS=OFF
+scripts/configure.sh build-release -DCMAKE_BUILD_TYPE=Release -DROLLWELL_BUILD_TESTS=OFF
 cmake --build build-release --target rollwell
 exec build-release/src/rollwell "$@"

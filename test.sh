@@ -3,11 +3,8 @@
 # and runs it headless.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
-[ -f build-test/CMakeCache.txt ] || cmake -S . -B build-test "${generator[@]}" \
-  -DCMAKE_BUILD_TYPE=Debug -DROLLWELL_SANITIZE=ON -DROLLWELL_BUILD_TESTS=ON
+scripts/configure.sh build-test -DCMAKE_BUILD_TYPE=Debug -DROLLWELL_SANITIZE=ON \
+  -DROLLWELL_BUILD_TESTS=ON
 cmake --build build-test
 
 runtime=$(mktemp -d)

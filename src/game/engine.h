@@ -109,6 +109,7 @@ class Engine {
     void offerCells();
     void shakeAndSettle();
     bool allDiceHeld() const;
+    void setDieHeld(int index, bool held);
     void rollButtonOff();
     void rollButtonReady();
 

@@ -227,25 +227,25 @@ void Engine::rollButtonReady() {
 }
 
 void Engine::picDice_Click(int index) {
-    if (index < 0 || index >= game_.diceInPlay()) return;
-    if (!board_.picDice[index].visible || !board_.picDice[index].enabled) return;
-    turn_.DiceHeld[index] = true;
-    turn_.SavedHeld[index] = true;
-    board_.picDice[index].visible = false;
-    board_.PicDiceOff[index].visible = true;
-    playAsync("holdDice");
-    if (allDiceHeld()) rollButtonOff();
+    setDieHeld(index, true);
+}
+void Engine::PicDiceOff_Click(int index) {
+    setDieHeld(index, false);
 }
 
-void Engine::PicDiceOff_Click(int index) {
+// Holding shows the die in its held look; releasing brings the free look back.
+// While every die is held there is nothing to roll.
+void Engine::setDieHeld(int index, bool held) {
     if (index < 0 || index >= game_.diceInPlay()) return;
-    if (!board_.PicDiceOff[index].visible || !board_.PicDiceOff[index].enabled) return;
-    turn_.DiceHeld[index] = false;
-    turn_.SavedHeld[index] = false;
-    board_.PicDiceOff[index].visible = false;
-    board_.picDice[index].visible = true;
-    playAsync("UnHoldDice");
-    if (!board_.picRollDices.enabled) rollButtonReady();
+    const DiePicture& clicked = held ? board_.picDice[index] : board_.PicDiceOff[index];
+    if (!clicked.visible || !clicked.enabled) return;
+    turn_.DiceHeld[index] = held;
+    turn_.SavedHeld[index] = held;
+    board_.picDice[index].visible = !held;
+    board_.PicDiceOff[index].visible = held;
+    playAsync(held ? "holdDice" : "UnHoldDice");
+    if (held && allDiceHeld()) rollButtonOff();
+    if (!held && !board_.picRollDices.enabled) rollButtonReady();
 }
 
 void Engine::tmrRollDice_Timer() {

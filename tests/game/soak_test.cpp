@@ -9,14 +9,19 @@ struct Kind {
     int columns, dice, players;
 };
 
-class Soak : public ::testing::TestWithParam<Kind> {};
-
-TEST_P(Soak, RandomGamesKeepEveryRule) {
-    const Kind kind = GetParam();
+Settings settingsFor(const Kind& kind) {
     Settings settings;
     settings.NumberOfColumns = kind.columns;
     settings.NumberOfDice = kind.dice;
     settings.NumberOfPlayers = kind.players;
+    return settings;
+}
+
+class Soak : public ::testing::TestWithParam<Kind> {};
+
+TEST_P(Soak, RandomGamesKeepEveryRule) {
+    const Kind kind = GetParam();
+    const Settings settings = settingsFor(kind);
     for (unsigned seed = 1; seed <= 6; ++seed) {
         Bot bot(settings, Bot::Options{seed});
         for (int game = 0; game < 2; ++game) {
@@ -34,10 +39,7 @@ TEST_P(Soak, RandomGamesKeepEveryRule) {
 // the middle of a game.
 TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
     const Kind kind = GetParam();
-    Settings settings;
-    settings.NumberOfColumns = kind.columns;
-    settings.NumberOfDice = kind.dice;
-    settings.NumberOfPlayers = kind.players;
+    const Settings settings = settingsFor(kind);
     int finished = 0;
     for (unsigned seed = 1; seed <= 6; ++seed) {
         Bot::Options options{seed};
