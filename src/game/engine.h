@@ -157,7 +157,6 @@ class Engine {
     MsgAnswer message(std::string_view title, std::string_view text, MsgButtons buttons,
                       MsgIcon icon);
     void syncSheet(); // cell and total labels from the sheet shown
-    std::optional<PlayerSheet> syncedSheet_;
 
     bool yamb() const { return settings_.isYamb(); }
     bool twoPlayers() const { return settings_.twoPlayers(); }
@@ -173,6 +172,7 @@ class Engine {
     RunState run_;
     int windowLeft_ = 0;
     int windowTop_ = 0;
+    std::optional<PlayerSheet> syncedSheet_; // the sheet the labels last showed
 };
 
 } // namespace rollwell
