@@ -117,4 +117,35 @@ struct BoardDecorations {
     bool operator==(const BoardDecorations&) const = default;
 };
 
+// The fixed upper part of the board: the header strip, the 13 rows of the
+// sheet with their captions and hint labels, and the three total lines. None
+// of it moves between the variants.
+struct SheetLayout {
+    static constexpr int kHeaderTop = 674; // the strip with the column arrows
+    static constexpr int kRowHeight = 250;
+    static constexpr int kSubTotalTop = 2424;
+    static constexpr int kProductTop = 3174;
+    static constexpr int kColumnTotalTop = 4674;
+    // Row captions sit at the right of the sheet panel, the hint label at the
+    // right end of the caption; the panel's left end holds a small mark per
+    // row (the die face of an upper row).
+    static constexpr int kCaptionLeft = 560;
+    static constexpr int kTipLeft = 1830;
+    static constexpr int kTipWidth = 300;
+    static constexpr int kMarkLeft = 150;
+
+    static constexpr int rowTop(int row) {
+        if (row < 6) return 924 + kRowHeight * row;
+        if (row < 8) return 2674 + kRowHeight * (row - 6);
+        return 3424 + kRowHeight * (row - 8);
+    }
+    // Roll light k (0..2) in the calm strip at the foot of the roll button.
+    static constexpr Box rollLight(int k, const Box& rollButton) {
+        constexpr int size = 240, gap = 120, strip = 390;
+        const int left = rollButton.left + (rollButton.width - (3 * size + 2 * gap)) / 2;
+        return {left + k * (size + gap), rollButton.top + rollButton.height - strip + (strip - size) / 2,
+                size, size};
+    }
+};
+
 } // namespace rollwell

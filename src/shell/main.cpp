@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     // The options are read once at start; while the program runs the values in
     // memory are the truth, and they are written back when it ends.
     rollwell::Settings settings = rollwell::LoadSettings();
-    rollwell::MainWindow window;
+    rollwell::MainWindow window(settings);
     window.show();
     const int result = QApplication::exec();
     rollwell::SaveSettings(settings);

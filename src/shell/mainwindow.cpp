@@ -1,11 +1,335 @@
 #include "shell/mainwindow.h"
 
+#include "shell/art/artwork.h"
+#include "shell/board/boardview.h"
+#include "shell/chrome/menus.h"
+#include "shell/chrome/statusbar.h"
+#include "shell/chrome/toolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
 namespace rollwell {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+// The old window's measures include its title bar, menu bar and borders;
+// Qt's frame lies outside the client area, so these are taken off.
+constexpr int kFrameWidthTwips = 120;
+constexpr int kTitleAndMenuTwips = 705;
+// The toolbar stands in the top strip of the client area, above the board.
+constexpr int kToolbarTwips = 600;
+
+enum TimerId { kClock, kRollDice, kAnimation, kGameOver };
+
+bool isInput(QEvent::Type t) {
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& makePlatform,
+                       QWidget* parent)
+    : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmRollwell"));
-    setWindowTitle(QStringLiteral("Rollwell 2.0"));
-    resize(4900 / 15, 8530 / 15);
+    setWindowIcon(artIcon(QStringLiteral("rollwell")));
+    platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
+    platform_->setAudio(audio);
+    engine_ = std::make_unique<Engine>(settings_, *platform_);
+
+    menus_ = new Menus(this);
+    toolbar_ = new Toolbar(this);
+    toolbar_->setFixedHeight(toPixels(kToolbarTwips));
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    board_ = new BoardView(toPixels(kToolbarTwips), this);
+    setCentralWidget(board_);
+    status_ = new StatusBar(this);
+    setStatusBar(status_);
+
+    const std::array<void (Engine::*)(), 4> ticks = {
+        &Engine::tmrTimeElapsed_Timer, &Engine::tmrRollDice_Timer, &Engine::tmrAnimation_Timer,
+        &Engine::tmrGameOver_Timer};
+    const std::array<const char*, 4> names = {"tmrTimeElapsed", "tmrRollDice", "tmrAnimation",
+                                              "tmrGameOver"};
+    for (int t = 0; t < 4; ++t) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(names[static_cast<size_t>(t)]));
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, t] { tick(t); });
+        timers_[static_cast<size_t>(t)] = timer;
+    }
+    (void)ticks;
+
+    connectBoard();
+    qApp->installEventFilter(this);
+    forward([](Engine& e) { e.Form_Load(); });
+    placeOnScreen();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    for (auto& [receiver, event] : waiting_)
+        delete event;
+}
+
+void MainWindow::connectBoard() {
+    BoardView* b = board_;
+    connect(b, &BoardView::cellClicked, this,
+            [this](int c, int r) { forward([c, r](Engine& e) { e.cellClick(c, r); }); });
+    connect(b, &BoardView::cellEntered, this,
+            [this](int c, int r) { forward([c, r](Engine& e) { e.cellMouseEntered(c, r); }); });
+    connect(b, &BoardView::cellLeft, this,
+            [this](int c, int r) { forward([c, r](Engine& e) { e.cellMouseLeft(c, r); }); });
+    connect(b, &BoardView::dieClicked, this,
+            [this](int i) { forward([i](Engine& e) { e.picDice_Click(i); }); });
+    connect(b, &BoardView::heldDieClicked, this,
+            [this](int i) { forward([i](Engine& e) { e.PicDiceOff_Click(i); }); });
+    connect(b, &BoardView::rollMouseDown, this,
+            [this] { forward([](Engine& e) { e.picRollDices_MouseDown(); }); });
+    connect(b, &BoardView::rollMouseUp, this,
+            [this] { forward([](Engine& e) { e.picRollDices_MouseUp(); }); });
+    connect(b, &BoardView::nextPlayerClicked, this,
+            [this] { forward([](Engine& e) { e.cmdNextPlayer_Click(); }); });
+    connect(b, &BoardView::showNextBoardClicked, this,
+            [this] { forward([](Engine& e) { e.cmdShowNextBoard_Click(); }); });
+    connect(menus_, &Menus::chosen, this, &MainWindow::menuChosen);
+    connect(toolbar_, &Toolbar::buttonClick, this, [this](const QString& key) {
+        const std::string k = key.toStdString();
+        forward([k](Engine& e) { e.Toolbar2_ButtonClick(k); });
+    });
+}
+
+void MainWindow::menuChosen(const QString& name) {
+    using Handler = void (Engine::*)();
+    static const QHash<QString, Handler> handlers = {
+        {QStringLiteral("mnuNewGame"), &Engine::mnuNewGame_Click},
+        {QStringLiteral("mnuOptions"), &Engine::mnuOptions_Click},
+        {QStringLiteral("mnuUndoUndo"), &Engine::mnuUndoUndo_Click},
+        {QStringLiteral("mnuUndoRedo"), &Engine::mnuUndoRedo_Click},
+        {QStringLiteral("mnuHintsByRequest2"), &Engine::mnuHintsByRequest2_Click},
+        {QStringLiteral("mnuHintsAllways2"), &Engine::mnuHintsAllways2_Click},
+        {QStringLiteral("mnuSoundsOn"), &Engine::mnuSoundsOn_Click},
+        {QStringLiteral("mnuSoundsOn2"), &Engine::mnuSoundsOn2_Click},
+        {QStringLiteral("mnuSoundsOff"), &Engine::mnuSoundsOff_Click},
+        {QStringLiteral("mnuSoundsOff2"), &Engine::mnuSoundsOff2_Click},
+    };
+    if (auto it = handlers.constFind(name); it != handlers.constEnd()) {
+        const Handler h = *it;
+        forward([h](Engine& e) { (e.*h)(); });
+        return;
+    }
+    // The state items of the hint pair show the mode in force and do nothing.
+    const QHash<QString, std::function<void()>*> windows = {
+        {QStringLiteral("mnuContents"), &onHelp},
+        {QStringLiteral("mnuAbout"), &onAbout},
+        {QStringLiteral("mnuGoToWeb"), &onWebSite},
+        {QStringLiteral("mnuContact"), &onContact},
+    };
+    if (auto it = windows.constFind(name); it != windows.constEnd()) {
+        if (**it) (**it)();
+    } else if (name == QLatin1String("mnuScores")) {
+        showTopScoresFromMenu();
+    } else if (name == QLatin1String("mnuQuickStar")) {
+        platform_->ShowQuickStart();
+    } else if (name == QLatin1String("mnuGameExit")) {
+        close();
+    }
+}
+
+void MainWindow::showTopScoresFromMenu() {
+    const RunState& run = engine_->run();
+    TopScoresRequest request;
+    request.ScoresFromGame = false;
+    request.OpenedFromMain = true;
+    request.LastScore = run.LastScore;
+    request.LastRank = run.LastRank;
+    request.tableNumber = TableNumber(settings_.NumberOfColumns, settings_.NumberOfDice);
+    platform_->ShowTopScores(request);
+}
+
+void MainWindow::forward(const std::function<void(Engine&)>& handler) {
+    if (busy_ > 0) return; // never re-enters: the gate below holds events back
+    ++busy_;
+    handler(*engine_);
+    --busy_;
+    sync();
+    releaseWaiting();
+}
+
+void MainWindow::tick(int timer) {
+    if (busy_ > 0) {
+        tickWaiting_[static_cast<size_t>(timer)] = true;
+        return;
+    }
+    switch (timer) {
+    case kClock:
+        forward([](Engine& e) { e.tmrTimeElapsed_Timer(); });
+        break;
+    case kRollDice:
+        forward([](Engine& e) { e.tmrRollDice_Timer(); });
+        break;
+    case kAnimation:
+        forward([](Engine& e) { e.tmrAnimation_Timer(); });
+        break;
+    default:
+        forward([](Engine& e) { e.tmrGameOver_Timer(); });
+        break;
+    }
+}
+
+// Delivers, in order, what arrived while a handler ran.
+void MainWindow::releaseWaiting() {
+    if (busy_ > 0) return;
+    std::vector<std::pair<QObject*, QEvent*>> events;
+    events.swap(waiting_);
+    for (auto& [receiver, event] : events)
+        QCoreApplication::postEvent(receiver, event);
+    for (int t = 0; t < 4; ++t) {
+        if (!tickWaiting_[static_cast<size_t>(t)]) continue;
+        tickWaiting_[static_cast<size_t>(t)] = false;
+        if (timers_[static_cast<size_t>(t)]->isActive()) tick(t);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType() || !isInput(event->type())) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this) return false;
+    if (busy_ > 0) {
+        // Not now: the running handler finishes first.
+        waiting_.emplace_back(watched, event->clone());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        // The window sees every key first: Enter rolls or hands over, Space
+        // minimises, whichever control has the focus.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            forward([](Engine& e) { e.Form_KeyPress(13); });
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            forward([](Engine& e) { e.Form_KeyPress(32); });
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (busy_ > 0 && !closing_) {
+        // The close box waits like any other input until the handler is done,
+        // unless the handler itself asked for the close (the toolbar's Exit).
+        if (!engine_->board().tbExit.enabled) {
+            event->ignore();
+            return;
+        }
+    }
+    if (confirmExit && !confirmExit()) {
+        event->ignore();
+        return;
+    }
+    if (!confirmExit && settings_.ConfirmOnExit) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"),
+                        QStringLiteral("Exit Rollwell?"), QMessageBox::Ok | QMessageBox::Cancel,
+                        this);
+        if (box.exec() != QMessageBox::Ok) {
+            event->ignore();
+            return;
+        }
+    }
+    closing_ = true;
+    for (QTimer* t : timers_)
+        t->stop();
+    event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const QPoint p = frameGeometry().topLeft();
+    engine_->setWindowPosition(p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    sync();
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    // Centred across the screen, a little above the middle.
+    const int screenW = area.width() * kTwipsPerPixel;
+    const int screenH = area.height() * kTwipsPerPixel;
+    const int left = (screenW - engine_->board().windowWidth) / 2;
+    const int top = static_cast<int>((screenH - 8100) / 4.3);
+    move(area.left() + toPixels(std::max(0, left)), area.top() + toPixels(std::max(0, top)));
+}
+
+void MainWindow::sync() {
+    const Board& b = engine_->board();
+    board_->sync(b);
+    menus_->sync(b);
+    toolbar_->sync(b);
+    status_->sync(b);
+    syncWindow(b);
+    syncTimers(b);
+}
+
+void MainWindow::syncAndPaint() {
+    sync();
+    repaint();
+    board_->repaint();
+}
+
+void MainWindow::syncWindow(const Board& b) {
+    const QString caption = QString::fromStdString(b.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    if (isEnabled() != b.windowEnabled) setEnabled(b.windowEnabled);
+    if (b.windowWidth != shownWidth_ || b.windowHeight != shownHeight_ ||
+        b.statusBarVisible != shownStatusBar_) {
+        shownWidth_ = b.windowWidth;
+        shownHeight_ = b.windowHeight;
+        shownStatusBar_ = b.statusBarVisible;
+        const int width = toPixels(b.windowWidth - kFrameWidthTwips);
+        const int height =
+            menuBar()->sizeHint().height() + toPixels(b.windowHeight - kTitleAndMenuTwips);
+        setFixedSize(width, height);
+    }
+}
+
+void MainWindow::syncTimers(const Board& b) {
+    const std::array<const Timer*, 4> timers = {&b.tmrTimeElapsed, &b.tmrRollDice, &b.tmrAnimation,
+                                                &b.tmrGameOver};
+    for (size_t t = 0; t < 4; ++t) {
+        QTimer* q = timers_[t];
+        const Timer& want = *timers[t];
+        if (q->interval() != want.interval) q->setInterval(want.interval);
+        if (closing_ || !want.running) {
+            if (q->isActive()) q->stop();
+        } else if (!q->isActive()) {
+            q->start();
+        }
+    }
 }
 
 } // namespace rollwell

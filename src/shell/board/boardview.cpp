@@ -1,0 +1,395 @@
+#include "shell/board/boardview.h"
+
+#include "shell/art/palette.h"
+#include "shell/board/cellwidget.h"
+#include "shell/board/picturebutton.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace rollwell {
+
+namespace {
+
+// Control-name stems of the four columns, as the rules speak of them.
+constexpr std::array<const char*, kColumnCount> kColumnStem = {"Down", "Up", "Rand", "Oblg"};
+constexpr std::array<const char*, kColumnCount> kColumnTitle = {"Down", "Up", "Free", "Announce"};
+constexpr std::array<const char*, 7> kFaceWord = {"blank", "one",  "two", "three",
+                                                  "four",  "five", "six"};
+
+QString qs(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setAlignment(align);
+    return l;
+}
+
+QString rollPictureName(RollPicture p) {
+    switch (p) {
+    case RollPicture::picRollOn:
+        return QStringLiteral("picRollOn");
+    case RollPicture::picRollOff:
+        return QStringLiteral("picRollOff");
+    case RollPicture::picRollDice:
+        break;
+    }
+    return QStringLiteral("picRollDice");
+}
+
+} // namespace
+
+BoardView::BoardView(int top, QWidget* parent) : QWidget(parent), top_(top) {
+    setObjectName(QStringLiteral("Board"));
+    const auto c = [](const char16_t* key) { return paletteColor(QStringView(key)).name(); };
+    setStyleSheet(
+        QStringLiteral("QLabel{font-size:11px;background:transparent;}"
+                       "QLabel[role=\"cell\"]{color:%1;}"
+                       "QLabel[role=\"total\"]{color:%2;font-weight:bold;}"
+                       "QLabel[role=\"grand\"]{color:%2;font-weight:bold;font-size:13px;}"
+                       "QLabel[role=\"caption\"]{color:%3;}"
+                       "QLabel[role=\"totalcaption\"]{color:%3;font-weight:bold;}"
+                       "QLabel[role=\"tip\"]{color:%4;font-weight:bold;font-size:10px;}"
+                       "QPushButton[role=\"bigbutton\"]{color:%5;background:%6;border:1px solid %7;"
+                       "border-radius:8px;font-weight:bold;font-size:13px;padding:4px;}"
+                       "QPushButton[role=\"bigbutton\"]:hover{background:%8;}"
+                       "QPushButton[role=\"bigbutton\"]:pressed{background:%9;}")
+            .arg(c(u"celltext"), c(u"totaltext"), c(u"captiontext"), c(u"hinttext"),
+                 c(u"buttontext"), c(u"rule"), c(u"frame"),
+                 paletteColor(u"rule").lighter(115).name(),
+                 paletteColor(u"rule").darker(120).name()));
+    createSheet();
+    createDice();
+}
+
+QRect BoardView::px(const Box& b) const {
+    return {toPixels(b.left), toPixels(b.top) - top_, toPixels(b.left + b.width) - toPixels(b.left),
+            toPixels(b.top + b.height) - toPixels(b.top)};
+}
+
+QPoint BoardView::px(int x, int y) const {
+    return {toPixels(x), toPixels(y) - top_};
+}
+
+void BoardView::createSheet() {
+    const Qt::Alignment centred = Qt::AlignCenter;
+    for (int c = 0; c < kColumnCount; ++c) {
+        const QString stem = QString::fromLatin1(kColumnStem[static_cast<size_t>(c)]);
+        for (int r = 0; r < kRowCount; ++r) {
+            QLabel* cell = makeLabel(this, QStringLiteral("lbl%1_%2").arg(stem).arg(r), centred);
+            cell->setProperty("role", "cell");
+            lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)] = cell;
+            auto* button = new CellWidget(c + 1, r, this);
+            button->setObjectName(QStringLiteral("cmd%1_%2").arg(stem).arg(r));
+            cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)] = button;
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, c, r] { emit cellClicked(c + 1, r); });
+            connect(button, &CellWidget::entered, this, &BoardView::cellEntered);
+            connect(button, &CellWidget::left, this, &BoardView::cellLeft);
+        }
+        tot1_[static_cast<size_t>(c)] =
+            makeLabel(this, QStringLiteral("lbl%1Tot1").arg(stem), centred);
+        tot2_[static_cast<size_t>(c)] =
+            makeLabel(this, QStringLiteral("lbl%1Tot2").arg(stem), centred);
+        tot_[static_cast<size_t>(c)] =
+            makeLabel(this, QStringLiteral("lbl%1Tot").arg(stem), centred);
+        for (QLabel* t : {tot1_[static_cast<size_t>(c)], tot2_[static_cast<size_t>(c)],
+                          tot_[static_cast<size_t>(c)]})
+            t->setProperty("role", "total");
+    }
+    grandTotal_ = makeLabel(this, QStringLiteral("lblGrandTotal"), centred);
+    grandTotal_->setProperty("role", "grand");
+
+    for (int r = 0; r < kRowCount; ++r) {
+        QLabel* caption = makeLabel(this, QStringLiteral("lblOption_%1").arg(r),
+                                    Qt::AlignLeft | Qt::AlignVCenter);
+        caption->setProperty("role", "caption");
+        caption->setIndent(4);
+        option_[static_cast<size_t>(r)] = caption;
+        QLabel* tip = makeLabel(this, QStringLiteral("lblTip_%1").arg(r), Qt::AlignCenter);
+        tip->setProperty("role", "tip");
+        tip->setGeometry(px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20,
+                             SheetLayout::kTipWidth, SheetLayout::kRowHeight - 40}));
+        tip->hide();
+        tip_[static_cast<size_t>(r)] = tip;
+    }
+    const auto captionBox = [](int top) {
+        return Box{SheetLayout::kCaptionLeft, top, 1570, SheetLayout::kRowHeight};
+    };
+    subTotalCaption_ =
+        makeLabel(this, QStringLiteral("lblSubTotal"), Qt::AlignLeft | Qt::AlignVCenter);
+    subTotalCaption_->setText(QString::fromLatin1(kSubTotalCaption.data(),
+                                                  static_cast<qsizetype>(kSubTotalCaption.size())));
+    subTotalCaption_->setGeometry(px(captionBox(SheetLayout::kSubTotalTop)));
+    productCaption_ =
+        makeLabel(this, QStringLiteral("lblProduct"), Qt::AlignLeft | Qt::AlignVCenter);
+    productCaption_->setText(QString::fromLatin1(kProductCaption.data(),
+                                                 static_cast<qsizetype>(kProductCaption.size())));
+    productCaption_->setGeometry(px(captionBox(SheetLayout::kProductTop)));
+    label13_ = makeLabel(this, QStringLiteral("Label13"), Qt::AlignLeft | Qt::AlignVCenter);
+    label13_->setText(QString::fromLatin1(kColumnTotalCaption.data(),
+                                          static_cast<qsizetype>(kColumnTotalCaption.size())));
+    label13_->setGeometry(px(captionBox(SheetLayout::kColumnTotalTop)));
+    label2_ = makeLabel(this, QStringLiteral("Label2"), Qt::AlignLeft | Qt::AlignVCenter);
+    label2_->setText(QString::fromLatin1(kGrandTotalCaption.data(),
+                                         static_cast<qsizetype>(kGrandTotalCaption.size())));
+    for (QLabel* l : {subTotalCaption_, productCaption_, label13_, label2_}) {
+        l->setProperty("role", "totalcaption");
+        l->setIndent(4);
+    }
+}
+
+void BoardView::createDice() {
+    for (int i = 0; i < kMaxDice; ++i) {
+        auto* die = new PictureButton(this);
+        die->setObjectName(QStringLiteral("picDice_%1").arg(i));
+        die->setCursor(Qt::PointingHandCursor);
+        connect(die, &QAbstractButton::clicked, this, [this, i] { emit dieClicked(i); });
+        dice_[static_cast<size_t>(i)] = die;
+        auto* held = new PictureButton(this);
+        held->setObjectName(QStringLiteral("PicDiceOff_%1").arg(i));
+        held->setCursor(Qt::PointingHandCursor);
+        connect(held, &QAbstractButton::clicked, this, [this, i] { emit heldDieClicked(i); });
+        diceOff_[static_cast<size_t>(i)] = held;
+    }
+    roll_ = new PictureButton(this);
+    roll_->setObjectName(QStringLiteral("picRollDices"));
+    roll_->setCursor(Qt::PointingHandCursor);
+    roll_->setAccessibleName(QStringLiteral("Roll the dice"));
+    connect(roll_, &PictureButton::mouseDown, this, &BoardView::rollMouseDown);
+    connect(roll_, &PictureButton::mouseUp, this, &BoardView::rollMouseUp);
+    for (int k = 0; k < 3; ++k) {
+        auto* lit = new PictureButton(this);
+        lit->setObjectName(QStringLiteral("picRound_%1").arg(k));
+        lit->setPictureName(QStringLiteral("roundLit"));
+        lit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        round_[static_cast<size_t>(k)] = lit;
+        auto* unlit = new PictureButton(this);
+        unlit->setObjectName(QStringLiteral("picRoundBG_%1").arg(k));
+        unlit->setPictureName(QStringLiteral("roundUnlit"));
+        unlit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        roundBG_[static_cast<size_t>(k)] = unlit;
+    }
+    nextPlayer_ = new QPushButton(QStringLiteral("Next Player"), this);
+    nextPlayer_->setObjectName(QStringLiteral("cmdNextPlayer"));
+    nextPlayer_->setFocusPolicy(Qt::NoFocus);
+    nextPlayer_->hide();
+    connect(nextPlayer_, &QPushButton::clicked, this, &BoardView::nextPlayerClicked);
+    showNextBoard_ = new QPushButton(this);
+    showNextBoard_->setObjectName(QStringLiteral("cmdShowNextBoard"));
+    showNextBoard_->setFocusPolicy(Qt::NoFocus);
+    showNextBoard_->hide();
+    connect(showNextBoard_, &QPushButton::clicked, this, &BoardView::showNextBoardClicked);
+    for (QPushButton* b : {nextPlayer_, showNextBoard_})
+        b->setProperty("role", "bigbutton");
+}
+
+void BoardView::placeColumns(const BoardGeometry& g) {
+    for (int c = 0; c < kColumnCount; ++c) {
+        const ColumnSpan span = g.columns[static_cast<size_t>(c)];
+        for (int r = 0; r < kRowCount; ++r) {
+            const QRect cell =
+                px({span.left, SheetLayout::rowTop(r), span.width, SheetLayout::kRowHeight});
+            cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)]->setGeometry(cell);
+            lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)]->setGeometry(cell);
+        }
+        tot1_[static_cast<size_t>(c)]->setGeometry(
+            px({span.left, SheetLayout::kSubTotalTop, span.width, SheetLayout::kRowHeight}));
+        tot2_[static_cast<size_t>(c)]->setGeometry(
+            px({span.left, SheetLayout::kProductTop, span.width, SheetLayout::kRowHeight}));
+        tot_[static_cast<size_t>(c)]->setGeometry(
+            px({span.left, SheetLayout::kColumnTotalTop, span.width, SheetLayout::kRowHeight}));
+    }
+}
+
+void BoardView::sync(const Board& b) {
+    const Board& old = shown_;
+    if (first_ || !(b.geometry == old.geometry)) {
+        const BoardGeometry& g = b.geometry;
+        placeColumns(g);
+        grandTotal_->setGeometry(px(g.lblGrandTotal));
+        label2_->setGeometry(px(g.Label2));
+        for (int i = 0; i < kMaxDice; ++i) {
+            dice_[static_cast<size_t>(i)]->setGeometry(px(g.picDice[static_cast<size_t>(i)]));
+            diceOff_[static_cast<size_t>(i)]->setGeometry(px(g.PicDiceOff[static_cast<size_t>(i)]));
+        }
+        roll_->setGeometry(px(g.picRollDices));
+        nextPlayer_->setGeometry(px(g.picRollDices).adjusted(6, 30, -6, -30));
+        showNextBoard_->setGeometry(px(g.picRollDices).adjusted(6, 20, -6, -20));
+        for (int k = 0; k < 3; ++k) {
+            const QRect light = px(SheetLayout::rollLight(k, g.picRollDices));
+            round_[static_cast<size_t>(k)]->setGeometry(light);
+            roundBG_[static_cast<size_t>(k)]->setGeometry(light);
+        }
+        update();
+    }
+    if (first_ || !(b.decorations == old.decorations)) {
+        label13_->setVisible(b.decorations.Label13);
+        update();
+    }
+    syncSheet(b);
+    syncDice(b);
+    describe(b);
+    shown_ = b;
+    first_ = false;
+}
+
+void BoardView::syncSheet(const Board& b) {
+    const Board& old = shown_;
+    for (int c = 0; c < kColumnCount; ++c) {
+        const ColumnControls& now = b.columns[static_cast<size_t>(c)];
+        const ColumnControls& was = old.columns[static_cast<size_t>(c)];
+        for (int r = 0; r < kRowCount; ++r) {
+            const CellButton& cb = now.cmd[static_cast<size_t>(r)];
+            auto* button = cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)];
+            if (first_ || !(cb == was.cmd[static_cast<size_t>(r)])) {
+                button->setPicture(cb.picture);
+                button->setEnabled(cb.enabled);
+                button->setVisible(cb.visible);
+            }
+            const TextLabel& cell = now.lbl[static_cast<size_t>(r)];
+            if (first_ || !(cell == was.lbl[static_cast<size_t>(r)])) {
+                QLabel* label = lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)];
+                label->setText(qs(cell.text));
+                label->setVisible(cell.visible);
+            }
+        }
+        const std::array<std::pair<const TextLabel*, const TextLabel*>, 3> totals = {
+            {{&now.Tot1, &was.Tot1}, {&now.Tot2, &was.Tot2}, {&now.Tot, &was.Tot}}};
+        const std::array<QLabel*, 3> widgets = {tot1_[static_cast<size_t>(c)],
+                                                tot2_[static_cast<size_t>(c)],
+                                                tot_[static_cast<size_t>(c)]};
+        for (size_t k = 0; k < 3; ++k) {
+            if (first_ || !(*totals[k].first == *totals[k].second)) {
+                widgets[k]->setText(qs(totals[k].first->text));
+                widgets[k]->setVisible(totals[k].first->visible);
+            }
+        }
+    }
+    if (first_ || !(b.lblGrandTotal == old.lblGrandTotal)) {
+        grandTotal_->setText(qs(b.lblGrandTotal.text));
+        grandTotal_->setVisible(b.lblGrandTotal.visible);
+    }
+    for (int r = 0; r < kRowCount; ++r) {
+        const RowCaption& now = b.lblOption[static_cast<size_t>(r)];
+        const RowCaption& was = old.lblOption[static_cast<size_t>(r)];
+        QLabel* caption = option_[static_cast<size_t>(r)];
+        if (first_ || now.text != was.text) caption->setText(qs(now.text));
+        if (first_ || now.width != was.width)
+            caption->setGeometry(px({SheetLayout::kCaptionLeft, SheetLayout::rowTop(r), now.width,
+                                     SheetLayout::kRowHeight}));
+        if (first_ || now.highlighted != was.highlighted) {
+            caption->setProperty("highlighted", now.highlighted);
+            caption->setStyleSheet(now.highlighted ? QStringLiteral("background:%1;color:%2;")
+                                                         .arg(paletteColor(u"highlight").name(),
+                                                              paletteColor(u"highlighttext").name())
+                                                   : QString());
+        }
+        const TextLabel& tip = b.lblTip[static_cast<size_t>(r)];
+        if (first_ || !(tip == old.lblTip[static_cast<size_t>(r)])) {
+            tip_[static_cast<size_t>(r)]->setText(qs(tip.text));
+            if (tip_[static_cast<size_t>(r)]->isVisible() != tip.visible) {
+                tip_[static_cast<size_t>(r)]->setVisible(tip.visible);
+                update(); // the hint frames follow their labels
+            }
+        }
+    }
+}
+
+void BoardView::syncDice(const Board& b) {
+    const Board& old = shown_;
+    for (size_t i = 0; i < kMaxDice; ++i) {
+        const std::array<std::pair<const DiePicture*, const DiePicture*>, 2> pics = {
+            {{&b.picDice[i], &old.picDice[i]}, {&b.PicDiceOff[i], &old.PicDiceOff[i]}}};
+        const std::array<PictureButton*, 2> widgets = {dice_[i], diceOff_[i]};
+        const std::array<const char*, 2> stems = {"die", "held"};
+        for (size_t k = 0; k < 2; ++k) {
+            const DiePicture& now = *pics[k].first;
+            const DiePicture& was = *pics[k].second;
+            if (!first_ && now.face == was.face && now.visible == was.visible &&
+                now.enabled == was.enabled)
+                continue;
+            widgets[k]->setPictureName(
+                QStringLiteral("%1%2").arg(QLatin1String(stems[k])).arg(now.face));
+            widgets[k]->setEnabled(now.enabled);
+            widgets[k]->setVisible(now.visible);
+            if (now.visible) widgets[k]->raise();
+        }
+    }
+    if (first_ || b.picRollDices.picture != old.picRollDices.picture ||
+        b.picRollDices.enabled != old.picRollDices.enabled ||
+        b.picRollDices.visible != old.picRollDices.visible) {
+        roll_->setPictureName(rollPictureName(b.picRollDices.picture));
+        roll_->setEnabled(b.picRollDices.enabled);
+        roll_->setVisible(b.picRollDices.visible);
+    }
+    for (size_t k = 0; k < 3; ++k) {
+        if (first_ || b.picRound[k] != old.picRound[k]) round_[k]->setVisible(b.picRound[k]);
+        if (first_ || b.picRoundBG[k] != old.picRoundBG[k])
+            roundBG_[k]->setVisible(b.picRoundBG[k]);
+    }
+    if (first_ || b.cmdNextPlayer.visible != old.cmdNextPlayer.visible ||
+        b.cmdNextPlayer.enabled != old.cmdNextPlayer.enabled) {
+        nextPlayer_->setEnabled(b.cmdNextPlayer.enabled);
+        nextPlayer_->setVisible(b.cmdNextPlayer.visible);
+        nextPlayer_->raise();
+    }
+    const CaptionedSwitch& s = b.cmdShowNextBoard;
+    if (first_ || s.visible != old.cmdShowNextBoard.visible ||
+        s.enabled != old.cmdShowNextBoard.enabled || s.caption != old.cmdShowNextBoard.caption) {
+        // The caption's runs of blanks break it into lines on the narrow button.
+        showNextBoard_->setText(
+            qs(s.caption).simplified().replace(QStringLiteral("Show "), QStringLiteral("Show\n")));
+        showNextBoard_->setAccessibleName(qs(s.caption));
+        showNextBoard_->setEnabled(s.enabled);
+        showNextBoard_->setVisible(s.visible);
+        showNextBoard_->raise();
+    }
+}
+
+// What a screen reader says of each cell and die.
+void BoardView::describe(const Board& b) {
+    const Board& old = shown_;
+    for (size_t c = 0; c < kColumnCount; ++c) {
+        for (size_t r = 0; r < kRowCount; ++r) {
+            const std::string& text = b.columns[c].lbl[r].text;
+            const std::string& tip = b.lblTip[r].text;
+            if (!first_ && text == old.columns[c].lbl[r].text && tip == old.lblTip[r].text &&
+                b.columns[c].cmd[r] == old.columns[c].cmd[r])
+                continue;
+            const QString column =
+                b.geometry.columns[2].width > 600 && c == 2
+                    ? QStringLiteral("Score")
+                    : QString::fromLatin1(kColumnTitle[c]) + QStringLiteral(" column");
+            QString name = QStringLiteral("%1, %2").arg(column, qs(b.lblOption[r].text));
+            QString state = text.empty() ? QStringLiteral("empty") : qs(text);
+            if (!text.empty()) name += QStringLiteral(", ") + qs(text);
+            if (b.columns[c].cmd[r].visible && b.columns[c].cmd[r].enabled)
+                state = tip.empty() ? QStringLiteral("open, can take this roll")
+                                    : QStringLiteral("open, this roll scores ") + qs(tip);
+            cmd_[c][r]->setAccessibleName(name);
+            cmd_[c][r]->setAccessibleDescription(state);
+            lbl_[c][r]->setAccessibleName(name);
+        }
+    }
+    for (size_t i = 0; i < kMaxDice; ++i) {
+        const int face = b.picDice[i].face;
+        if (!first_ && face == old.picDice[i].face &&
+            b.PicDiceOff[i].face == old.PicDiceOff[i].face)
+            continue;
+        const QString word =
+            QString::fromLatin1(kFaceWord[static_cast<size_t>(face < 0 || face > 6 ? 0 : face)]);
+        dice_[i]->setAccessibleName(QStringLiteral("Die %1, %2, free").arg(i + 1).arg(word));
+        dice_[i]->setAccessibleDescription(QStringLiteral("Click to hold this die"));
+        const int heldFace = b.PicDiceOff[i].face;
+        const QString heldWord = QString::fromLatin1(
+            kFaceWord[static_cast<size_t>(heldFace < 0 || heldFace > 6 ? 0 : heldFace)]);
+        diceOff_[i]->setAccessibleName(QStringLiteral("Die %1, %2, held").arg(i + 1).arg(heldWord));
+        diceOff_[i]->setAccessibleDescription(QStringLiteral("Click to release this die"));
+    }
+}
+
+} // namespace rollwell
