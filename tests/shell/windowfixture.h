@@ -1,0 +1,107 @@
+#pragma once
+
+#include "shell/mainwindow.h"
+#include "support/scriptedplatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace rollwell {
+
+// The real platform with the dice, the answers and the sounds taken from a
+// script; pauses are real but shortened, so a whole game plays in moments.
+class WindowPlatform : public QtPlatform {
+  public:
+    WindowPlatform(PlatformHost& host, ScriptedPlatform& script) : QtPlatform(host), s_(script) {}
+    int pauseDivisor = 30;
+
+    void PlaySoundAsync(std::string_view n) override { s_.PlaySoundAsync(n); }
+    void PlaySoundSync(std::string_view n) override { s_.PlaySoundSync(n); }
+    void Pause(int ms) override {
+        s_.Pause(ms);
+        QtPlatform::Pause(ms / pauseDivisor);
+    }
+    MsgAnswer MessageBox(std::string_view t, std::string_view x, MsgButtons b, MsgIcon i) override {
+        return s_.MessageBox(t, x, b, i);
+    }
+    void MinimizeWindow() override { s_.MinimizeWindow(); }
+    double Random() override { return s_.Random(); }
+    void Reseed() override { s_.Reseed(); }
+    std::string Today() override { return s_.Today(); }
+    EndGameAnswer ShowEndGameDialog() override { return s_.ShowEndGameDialog(); }
+    void ShowWinner(const WinnerInfo& info) override { s_.ShowWinner(info); }
+    void ShowTopScores(const TopScoresRequest& r) override { s_.ShowTopScores(r); }
+    ScoreEntryResult RecordResult(int t, std::string_view n, int32_t s,
+                                  std::string_view d) override {
+        return s_.RecordResult(t, n, s, d);
+    }
+    std::optional<Settings> ShowOptions(const Settings& c) override { return s_.ShowOptions(c); }
+    void ShowQuickStart() override { s_.ShowQuickStart(); }
+
+  private:
+    ScriptedPlatform& s_;
+};
+
+inline void ensureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    static int argc = 1;
+    static char name[] = "test_shell";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// A main window over the scripted platform, found by control names.
+class WindowTest : public ::testing::Test {
+  public:
+    void open() {
+        ensureApplication();
+        window = std::make_unique<MainWindow>(settings, nullptr, [this](PlatformHost& host) {
+            auto p = std::make_unique<WindowPlatform>(host, script);
+            platform = p.get();
+            return p;
+        });
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    template <class T = QWidget> T* find(const QString& name) const {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    bool shown(const QString& name) const { return find<QWidget>(name)->isVisible(); }
+    QString text(const QString& name) const { return find<QLabel>(name)->text(); }
+    const Engine& engine() const { return window->engine(); }
+
+    // The roll button as the mouse works it: pressed, then released.
+    void roll() {
+        auto* button = find<QWidget>(QStringLiteral("picRollDices"));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void click(const QString& name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
+    // Waits until the new-game animation has built the board.
+    void waitForBoard() { QTRY_VERIFY_WITH_TIMEOUT(!engine().board().tmrAnimation.running, 10000); }
+    // The first cell button of these columns that the roll may fill.
+    QString offeredCell(std::initializer_list<int> columns) const {
+        static const char* stems[] = {"", "Down", "Up", "Rand", "Oblg"};
+        for (int c : columns)
+            for (int r = 0; r < kRowCount; ++r) {
+                const QString name = QStringLiteral("cmd%1_%2").arg(QLatin1String(stems[c])).arg(r);
+                auto* b = find<QWidget>(name);
+                if (b->isVisible() && b->isEnabled()) return name;
+            }
+        return {};
+    }
+
+    Settings settings;
+    ScriptedPlatform script;
+    WindowPlatform* platform = nullptr;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace rollwell
