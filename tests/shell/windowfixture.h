@@ -85,7 +85,9 @@ class WindowTest : public ::testing::Test {
     }
     void click(const QString& name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
     // Waits until the new-game animation has built the board.
-    void waitForBoard() { QTRY_VERIFY_WITH_TIMEOUT(!engine().board().tmrAnimation.running, 10000); }
+    void waitForBoard() {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !engine().board().tmrAnimation.running; }, 10000));
+    }
     // The first cell button of these columns that the roll may fill.
     QString offeredCell(std::initializer_list<int> columns) const {
         static const char* stems[] = {"", "Down", "Up", "Rand", "Oblg"};
