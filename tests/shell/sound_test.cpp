@@ -19,6 +19,7 @@ class RecordingOutput final : public SoundOutput {
   public:
     RecordingOutput() {
         timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
         connect(&timer_, &QTimer::timeout, this, [this] {
             playing.clear();
             emit finished();
@@ -27,6 +28,10 @@ class RecordingOutput final : public SoundOutput {
     bool open() override {
         ++opened;
         return hasDevice;
+    }
+    void prepare(const SoundClip& clip, const QString& path) override {
+        prepared.push_back(clip.name);
+        EXPECT_TRUE(QFileInfo(path).isFile());
     }
     void start(const SoundClip& clip) override {
         started.push_back(clip.name);
@@ -41,6 +46,7 @@ class RecordingOutput final : public SoundOutput {
     bool hasDevice = true;
     int endsAfterMs = -1; // never ends by itself when negative
     int opened = 0;
+    std::vector<std::string> prepared;
     std::vector<std::string> started;
     std::string playing;
 
@@ -120,6 +126,9 @@ TEST_F(SoundTest, PlaysEachEffectByNameAndANewOneCutsOffTheOnePlaying) {
     player->preload();
     player->preload();
     EXPECT_EQ(output->opened, 1);
+    const std::vector<std::string> all(SoundPlayer::effectNames.begin(),
+                                       SoundPlayer::effectNames.end());
+    EXPECT_EQ(output->prepared, all) << "every effect is readied ahead";
 
     QElapsedTimer clock;
     clock.start();
@@ -135,25 +144,25 @@ TEST_F(SoundTest, PlaysEachEffectByNameAndANewOneCutsOffTheOnePlaying) {
 TEST_F(SoundTest, ASoundPlayedToItsEndReturnsAfterItsEndWhileEventsGoOn) {
     auto player = makePlayer();
     player->preload();
-    output->endsAfterMs = 80;
     std::string playingDuringEvent = "(event not run)";
     QTimer::singleShot(0, [&] { playingDuringEvent = output->playing; });
 
-    QElapsedTimer clock;
-    clock.start();
-    player->playSync("exitGame");
-    EXPECT_GE(clock.elapsed(), 80);
+    // Each effect here lasts 100 ms. The wait ends when the device reports the
+    // end, not before the sound's length, and gives up on a device that never
+    // reports it after a margin, cutting the sound off.
+    struct Case {
+        int endsAfterMs, atLeastMs, belowMs;
+    };
+    for (const Case c : {Case{150, 150, 400}, Case{20, 100, 400}, Case{-1, 100, 2000}}) {
+        output->endsAfterMs = c.endsAfterMs;
+        QElapsedTimer clock;
+        clock.start();
+        player->playSync("exitGame");
+        EXPECT_GE(clock.elapsed(), c.atLeastMs) << c.endsAfterMs;
+        EXPECT_LT(clock.elapsed(), c.belowMs) << c.endsAfterMs;
+        EXPECT_EQ(output->playing, "");
+    }
     EXPECT_EQ(playingDuringEvent, "exitGame") << "events run while the sound plays";
-    EXPECT_EQ(output->playing, "");
-
-    // A device that never reports the end: the wait gives up after the sound's
-    // length (100 ms) and a margin, and cuts the sound off.
-    output->endsAfterMs = -1;
-    clock.restart();
-    player->playSync("score");
-    EXPECT_GE(clock.elapsed(), 100);
-    EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(output->playing, "");
 }
 
 TEST_F(SoundTest, AMissingOrUnreadableEffectOrNoDeviceIsSilent) {
@@ -171,6 +180,11 @@ TEST_F(SoundTest, AMissingOrUnreadableEffectOrNoDeviceIsSilent) {
         player->playAsync(name);
         player->playSync(name);
     }
+    EXPECT_EQ(output->prepared,
+              (std::vector<std::string>{"rollAll", "rollOne", "rollSome", "holdDice", "UnHoldDice",
+                                        "Rollwell", "announce", "scoreZero", "newGame", "applause",
+                                        "endGame1", "exitGame"}))
+        << "only readable effects are readied";
     player->playMusic(); // there is no win01.mp3 in this folder
     player->stopMusic();
     EXPECT_TRUE(output->started.empty());

@@ -17,8 +17,9 @@ class SoundOutput : public QObject {
     // Gets the device ready for the first effect. False when there is no device:
     // the player then stays silent.
     virtual bool open() = 0;
-    // Starts the clip at once, cutting off the one playing. The clip stays alive
-    // (it belongs to the player) until the output is destroyed.
+    // Readies one effect ahead of its first use; `path` is the file it was read from.
+    virtual void prepare(const SoundClip& clip, const QString& path) = 0;
+    // Starts the clip at once, cutting off the one playing.
     virtual void start(const SoundClip& clip) = 0;
     // Cuts off the clip playing, if any, without `finished`.
     virtual void stop() = 0;

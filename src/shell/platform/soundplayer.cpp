@@ -1,14 +1,16 @@
 #include "shell/platform/soundplayer.h"
 
-#include "shell/platform/sinkoutput.h"
+#include "shell/platform/effectoutput.h"
 
 #include <QAudioOutput>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace rollwell {
 namespace {
@@ -21,7 +23,7 @@ constexpr std::chrono::milliseconds syncMargin{500};
 
 SoundPlayer::SoundPlayer(QString programFolder, std::unique_ptr<SoundOutput> output)
     : folder_(std::move(programFolder)), output_(std::move(output)) {
-    if (!output_) output_ = std::make_unique<SinkOutput>();
+    if (!output_) output_ = std::make_unique<EffectOutput>();
 }
 
 SoundPlayer::~SoundPlayer() {
@@ -32,18 +34,23 @@ SoundPlayer::~SoundPlayer() {
 void SoundPlayer::preload() {
     if (preloaded_) return;
     preloaded_ = true;
-    for (std::string_view name : effectNames)
-        clip(name);
     outputOpen_ = output_->open();
+    for (std::string_view name : effectNames)
+        if (const SoundClip* effect = clip(name); effect && outputOpen_)
+            output_->prepare(*effect, effectPath(name));
+}
+
+QString SoundPlayer::effectPath(std::string_view name) const {
+    return folder_ + QStringLiteral("/RWWAVS/") +
+           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+           QStringLiteral(".WAV");
 }
 
 const SoundClip* SoundPlayer::clip(std::string_view name) {
     auto found = clips_.find(name);
     if (found == clips_.end()) {
-        const QString path = folder_ + QStringLiteral("/RWWAVS/") +
-                             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-                             QStringLiteral(".WAV");
-        found = clips_.emplace(std::string(name), readWave(path, std::string(name))).first;
+        found =
+            clips_.emplace(std::string(name), readWave(effectPath(name), std::string(name))).first;
     }
     return found->second ? &*found->second : nullptr;
 }
@@ -61,19 +68,27 @@ void SoundPlayer::playSync(std::string_view name) {
     if (!outputOpen_ || !effect) return;
 
     // Wait in a local event loop, so that the window goes on painting; the
-    // window itself holds back input and timers meanwhile.
+    // window itself holds back input and timers meanwhile. The wait ends with
+    // the sound, but not before its length: a device may report the end while
+    // its last samples still sound. A device that never reports the end is given
+    // up on after the length and a margin.
+    const std::chrono::milliseconds length = effect->length();
     QEventLoop loop;
+    QTimer wait;
+    wait.setSingleShot(true);
+    wait.setTimerType(Qt::PreciseTimer);
+    connect(&wait, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
     bool ended = false;
     const auto connection = connect(output_.get(), &SoundOutput::finished, &loop, [&] {
         ended = true;
-        loop.quit();
+        wait.start(std::max(length - std::chrono::milliseconds{clock.elapsed()},
+                            std::chrono::milliseconds{0}));
     });
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
-    giveUp.start(effect->length() + syncMargin);
+    clock.start();
+    wait.start(length + syncMargin);
     output_->start(*effect);
-    if (!ended) loop.exec();
+    loop.exec();
     disconnect(connection);
     if (!ended) output_->stop();
 }

@@ -20,11 +20,12 @@ class QMediaPlayer;
 namespace rollwell {
 
 // The program's sound players: the effects <program folder>/RWWAVS/<name>.WAV,
-// decoded once into memory and played on one output, and the win music
-// <program folder>/win01.mp3 on a media player.
+// each read and checked once and readied on the output ahead of its first use,
+// and the win music <program folder>/win01.mp3 on a media player.
 //
 // Constructing one is cheap and touches no audio back-end. preload() reads every
-// effect and opens the audio device; call it once the window has been painted.
+// effect, opens the audio device and loads the effects on it; call it once the
+// window has been painted.
 // The media back-end is made the first time the music is asked for. Without an
 // audio device every call is silent and returns at once.
 class SoundPlayer final : public QObject, public Audio {
@@ -54,6 +55,7 @@ class SoundPlayer final : public QObject, public Audio {
   private:
     // The effect of that name, read on first use; null when it cannot be played.
     const SoundClip* clip(std::string_view name);
+    QString effectPath(std::string_view name) const;
 
     QString folder_;
     std::unique_ptr<SoundOutput> output_;
