@@ -1,0 +1,257 @@
+#include "shell/platform/soundplayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace rollwell {
+namespace {
+
+// Stands in for the audio device: records what it is asked to play and, when
+// told to, reports the end of a clip after a delay.
+class RecordingOutput final : public SoundOutput {
+  public:
+    RecordingOutput() {
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            playing.clear();
+            emit finished();
+        });
+    }
+    bool open() override {
+        ++opened;
+        return hasDevice;
+    }
+    void prepare(const SoundClip& clip, const QString& path) override {
+        prepared.push_back(clip.name);
+        EXPECT_TRUE(QFileInfo(path).isFile());
+    }
+    void start(const SoundClip& clip) override {
+        started.push_back(clip.name);
+        playing = clip.name;
+        if (endsAfterMs >= 0) timer_.start(endsAfterMs);
+    }
+    void stop() override {
+        playing.clear();
+        timer_.stop();
+    }
+
+    bool hasDevice = true;
+    int endsAfterMs = -1; // never ends by itself when negative
+    int opened = 0;
+    std::vector<std::string> prepared;
+    std::vector<std::string> started;
+    std::string playing;
+
+  private:
+    QTimer timer_;
+};
+
+// A wave file of `data` with the given sample format, and `extra` chunks
+// before the samples.
+QByteArray wave(int rate, int channels, int bits, const QByteArray& data,
+                const QByteArray& extra = {}, quint16 tag = 1) {
+    const auto u32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const auto u16 = [](int v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(static_cast<quint16>(v), b.data());
+        return b;
+    };
+    const int frame = channels * bits / 8;
+    const QByteArray fmt = u16(tag) + u16(channels) + u32(static_cast<quint32>(rate)) +
+                           u32(static_cast<quint32>(rate * frame)) + u16(frame) + u16(bits);
+    const QByteArray body = "WAVE" + QByteArray("fmt ") + u32(16) + fmt + extra + "data" +
+                            u32(static_cast<quint32>(data.size())) + data;
+    return "RIFF" + u32(static_cast<quint32>(body.size())) + body;
+}
+
+// Silence of `ms` milliseconds as 16-bit mono samples at 22.05 kHz.
+QByteArray silence(int ms) {
+    return QByteArray(22050 * ms / 1000 * 2, '\0');
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class SoundTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // One application per process; another test file may have made it.
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "test_shell";
+            static char* argv[] = {name, nullptr};
+            app_ = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        ASSERT_TRUE(folder_.isValid());
+        QDir(folder_.path()).mkdir(QStringLiteral("RWWAVS"));
+        for (std::string_view name : SoundPlayer::effectNames)
+            writeEffect(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                        wave(22050, 1, 16, silence(100)));
+    }
+
+    void writeEffect(const QString& name, const QByteArray& bytes) {
+        write(folder_.path() + QStringLiteral("/RWWAVS/") + name + QStringLiteral(".WAV"), bytes);
+    }
+
+    // A player on the stand-in output; `output` points at the stand-in.
+    std::unique_ptr<SoundPlayer> makePlayer() {
+        auto recording = std::make_unique<RecordingOutput>();
+        output = recording.get();
+        return std::make_unique<SoundPlayer>(folder_.path(), std::move(recording));
+    }
+
+    std::unique_ptr<QCoreApplication> app_;
+    QTemporaryDir folder_;
+    RecordingOutput* output = nullptr;
+};
+
+TEST_F(SoundTest, PlaysEachEffectByNameAndANewOneCutsOffTheOnePlaying) {
+    auto player = makePlayer();
+    EXPECT_EQ(output->opened, 0) << "constructing touches no device";
+    player->preload();
+    player->preload();
+    EXPECT_EQ(output->opened, 1);
+    const std::vector<std::string> all(SoundPlayer::effectNames.begin(),
+                                       SoundPlayer::effectNames.end());
+    EXPECT_EQ(output->prepared, all) << "every effect is readied ahead";
+
+    QElapsedTimer clock;
+    clock.start();
+    for (std::string_view name : SoundPlayer::effectNames) {
+        player->playAsync(name);
+        EXPECT_EQ(output->playing, name) << "the new effect plays at once";
+    }
+    EXPECT_LT(clock.elapsed(), 100) << "asynchronous effects return at once";
+    EXPECT_EQ(output->started, std::vector<std::string>(SoundPlayer::effectNames.begin(),
+                                                        SoundPlayer::effectNames.end()));
+}
+
+TEST_F(SoundTest, ASoundPlayedToItsEndReturnsAfterItsEndWhileEventsGoOn) {
+    auto player = makePlayer();
+    player->preload();
+    std::string playingDuringEvent = "(event not run)";
+    QTimer::singleShot(0, [&] { playingDuringEvent = output->playing; });
+
+    // Each effect here lasts 100 ms. The wait ends when the device reports the
+    // end, not before the sound's length, and gives up on a device that never
+    // reports it after a margin, cutting the sound off.
+    struct Case {
+        int endsAfterMs, atLeastMs, belowMs;
+    };
+    for (const Case c : {Case{150, 150, 400}, Case{20, 100, 400}, Case{-1, 100, 2000}}) {
+        output->endsAfterMs = c.endsAfterMs;
+        QElapsedTimer clock;
+        clock.start();
+        player->playSync("exitGame");
+        EXPECT_GE(clock.elapsed(), c.atLeastMs) << c.endsAfterMs;
+        EXPECT_LT(clock.elapsed(), c.belowMs) << c.endsAfterMs;
+        EXPECT_EQ(output->playing, "");
+    }
+    EXPECT_EQ(playingDuringEvent, "exitGame") << "events run while the sound plays";
+}
+
+TEST_F(SoundTest, AMissingOrUnreadableEffectOrNoDeviceIsSilent) {
+    QFile::remove(folder_.path() + QStringLiteral("/RWWAVS/score.WAV"));
+    writeEffect(QStringLiteral("hint"), "not a wave file");
+    writeEffect(QStringLiteral("undo"), wave(22050, 1, 16, {}));                   // no samples
+    writeEffect(QStringLiteral("redo"), wave(22050, 1, 32, silence(10), {}, 3));   // float
+    writeEffect(QStringLiteral("draw"), wave(22050, 1, 16, silence(10)).left(30)); // cut short
+
+    auto player = makePlayer();
+    output->endsAfterMs = 5000;
+    QElapsedTimer clock;
+    clock.start();
+    for (const char* name : {"score", "hint", "undo", "redo", "draw", "noSuchSound"}) {
+        player->playAsync(name);
+        player->playSync(name);
+    }
+    EXPECT_EQ(output->prepared,
+              (std::vector<std::string>{"rollAll", "rollOne", "rollSome", "holdDice", "UnHoldDice",
+                                        "Rollwell", "announce", "scoreZero", "newGame", "applause",
+                                        "endGame1", "exitGame"}))
+        << "only readable effects are readied";
+    player->playMusic(); // there is no win01.mp3 in this folder
+    player->stopMusic();
+    EXPECT_TRUE(output->started.empty());
+
+    auto silent = makePlayer();
+    output->hasDevice = false;
+    silent->playAsync("rollAll");
+    silent->playSync("exitGame");
+    EXPECT_TRUE(output->started.empty());
+    EXPECT_LT(clock.elapsed(), 1000) << "nothing waits for a sound that is not played";
+}
+
+TEST(WaveFile, ReadsPcmSamplesOfEitherWidthAndSkipsOtherChunks) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/a.WAV");
+    struct Case {
+        QByteArray bytes;
+        int rate, channels;
+        QAudioFormat::SampleFormat sample;
+        qsizetype sampleBytes;
+    };
+    const QByteArray list = "LIST" + QByteArray("\x03\0\0\0abc\0", 8); // odd size, padded
+    const Case cases[] = {
+        {wave(22050, 1, 16, silence(500)), 22050, 1, QAudioFormat::Int16, 22050},
+        {wave(11025, 2, 8, QByteArray(11025, '\x80')), 11025, 2, QAudioFormat::UInt8, 11024},
+        {wave(44100, 1, 16, QByteArray(9, '\1'), list), 44100, 1, QAudioFormat::Int16, 8},
+    };
+    for (const Case& c : cases) {
+        write(path, c.bytes);
+        const auto clip = readWave(path, "a");
+        ASSERT_TRUE(clip);
+        EXPECT_EQ(clip->format.sampleRate(), c.rate);
+        EXPECT_EQ(clip->format.channelCount(), c.channels);
+        EXPECT_EQ(clip->format.sampleFormat(), c.sample);
+        EXPECT_EQ(clip->samples.size(), c.sampleBytes);
+    }
+    EXPECT_EQ(readWave(path, "a")->name, "a");
+    write(path, wave(22050, 1, 16, silence(500)));
+    EXPECT_EQ(readWave(path, "a")->length().count(), 500);
+}
+
+TEST(ShippedSounds, EveryEffectAndTheMusicExistDecodeAndAreSmall) {
+    const QString assets =
+        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../assets"));
+    for (std::string_view name : SoundPlayer::effectNames) {
+        const QString path = assets + QStringLiteral("/RWWAVS/") +
+                             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
+                             QStringLiteral(".WAV");
+        SCOPED_TRACE(path.toStdString());
+        const auto clip = readWave(path, std::string(name));
+        ASSERT_TRUE(clip);
+        EXPECT_EQ(clip->format.sampleRate(), 22050);
+        EXPECT_EQ(clip->format.channelCount(), 1);
+        EXPECT_EQ(clip->format.sampleFormat(), QAudioFormat::Int16);
+        EXPECT_GT(clip->length().count(), 20);
+        EXPECT_LT(clip->length().count(), 1500);
+        EXPECT_LE(QFileInfo(path).size(), 62 * 1024);
+    }
+    QFile music(assets + QStringLiteral("/win01.mp3"));
+    ASSERT_TRUE(music.open(QIODevice::ReadOnly));
+    EXPECT_GT(music.size(), 10 * 1024);
+    EXPECT_LT(music.size(), 1024 * 1024);
+    const QByteArray head = music.read(3);
+    const bool frameSync = static_cast<unsigned char>(head[0]) == 0xFF &&
+                           (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0;
+    EXPECT_TRUE(head == "ID3" || frameSync) << "an MP3 file";
+}
+
+} // namespace
+} // namespace rollwell
