@@ -22,7 +22,7 @@ namespace rollwell {
 
 namespace {
 
-constexpr int kClientWidth = 6900;
+constexpr int kClientWidth = 7320;
 // The window heights below are outer heights; the caption and borders take this.
 constexpr int kCaptionAndBorders = 405;
 
@@ -68,8 +68,10 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
 
     TabStrip1_ = new QTabBar(this);
     TabStrip1_->setObjectName(QStringLiteral("TabStrip1"));
-    TabStrip1_->setExpanding(false);
+    TabStrip1_->setExpanding(true);
+    TabStrip1_->setUsesScrollButtons(false);
     TabStrip1_->setDrawBase(false);
+    TabStrip1_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
     for (const QString& caption : kTabCaptions)
         TabStrip1_->addTab(caption);
     TabStrip1_->setGeometry(twipsRect(120, 120, kClientWidth - 240, 375));
@@ -78,11 +80,12 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
     ListView1_->setObjectName(QStringLiteral("ListView1"));
     ListView1_->setGeometry(twipsRect(120, 480, kClientWidth - 240, 5760));
     ListView1_->verticalHeader()->hide();
-    ListView1_->verticalHeader()->setDefaultSectionSize(19);
+    ListView1_->verticalHeader()->setDefaultSectionSize(17);
     ListView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1_->horizontalHeader()->setHighlightSections(false);
+    ListView1_->horizontalHeader()->setStretchLastSection(true);
     ListView1_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ListView1_->setIconSize(QSize(16, 16));
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c) {
@@ -98,6 +101,7 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
             .arg(back.name(), paletteColor(u"frame").name(), paletteColor(u"menubg").name()));
 
     lblScore_ = new QLabel(this);
+    lblScore_->setTextFormat(Qt::PlainText);
     lblScore_->setObjectName(QStringLiteral("lblScore"));
     lblScore_->setGeometry(twipsRect(120, 6330, kClientWidth - 240, 600));
     QFont bold = lblScore_->font();

@@ -58,12 +58,14 @@ WelcomeDialog::WelcomeDialog(Settings& settings, Audio* audio, QWidget* parent)
         {"cmdOptions", "&Options", "options", kRight, 2520},
         {"cmdQuickStart", "&Quick Start", "quickstart", kLeft, 3120},
         {"cmdScores", "&Top Scores", "scores", kRight, 3120},
-        {"cmdExit", "&Exit", "exit", kRight, 3720},
+        {"cmdExit", "&Exit", "exit", kWidth - kLeft - 1800, 3840},
     };
     for (const Spec& b : buttons) {
         auto* button = new CommandButton(QLatin1String(b.name), QLatin1String(b.caption),
                                          QLatin1String(b.art), this);
-        button->setGeometry(twipsRect(b.left, b.top, kButtonWidth, kButtonHeight));
+        // "&Exit" is the small button of the bottom line, beside the start-up box.
+        const int width = b.top == 3840 ? 1800 : kButtonWidth;
+        button->setGeometry(twipsRect(b.left, b.top, width, kButtonHeight));
         const QString name = button->objectName();
         if (name == QLatin1String("cmdPlay")) {
             button->setDefault(true);
@@ -86,7 +88,7 @@ WelcomeDialog::WelcomeDialog(Settings& settings, Audio* audio, QWidget* parent)
 
     Check1_ = new QCheckBox(QStringLiteral("Don't show this dialog next time"), this);
     Check1_->setObjectName(QStringLiteral("Check1"));
-    Check1_->setGeometry(twipsRect(kLeft, 3810, 2820, 300));
+    Check1_->setGeometry(twipsRect(kLeft, 3930, 3780, 300));
     connect(Check1_, &QCheckBox::clicked, this, &WelcomeDialog::Check1_Click);
     installGameCursor(this);
     installGameCursor(Check1_);
