@@ -1,0 +1,176 @@
+#include "shell/dialogs/optionsdialog.h"
+
+#include "shell/dialogs/cursor.h"
+#include "shell/dialogs/dialogkit.h"
+#include "storage/windows1252.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace rollwell {
+
+namespace {
+
+constexpr int kNameWidth = 10;
+constexpr int kGroupWidth = 2900;
+constexpr int kLeftGroup = 150;
+constexpr int kRightGroup = 3200;
+
+QGroupBox* group(QWidget* page, const QString& caption, int left, int top, int height) {
+    auto* box = new QGroupBox(caption, page);
+    box->setGeometry(twipsRect(left, top, kGroupWidth, height));
+    return box;
+}
+
+// Controls stand one under the other in their frame, 300 twips apart.
+template <typename Control>
+Control* control(QGroupBox* box, const char* name, const QString& caption, int line) {
+    auto* c = new Control(caption, box);
+    c->setObjectName(QLatin1String(name));
+    c->setGeometry(twipsRect(180, 330 + line * 300, kGroupWidth - 300, 270));
+    return c;
+}
+
+QLineEdit* nameBox(QGroupBox* box, const char* name, int line) {
+    auto* edit = new QLineEdit(box);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(twipsRect(180, 330 + line * 360, kGroupWidth - 360, 320));
+    return edit;
+}
+
+std::string fitName(const QString& text) {
+    return FitToWidth(text, kNameWidth).toStdString();
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidget* owner)
+    : QDialog(owner), settings_(current), openedFromMain_(openedFromMain) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    applyDialogLook(this);
+    fixClientSize(this, 6630, 5340);
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(twipsRect(120, 120, 6390, 4470));
+    auto* page = new QWidget;
+    tabs->addTab(page, QStringLiteral("Options"));
+
+    QGroupBox* dice = group(page, QStringLiteral(" Number of Dice "), kLeftGroup, 120, 1000);
+    opt5Dice_ = control<QRadioButton>(dice, "opt5Dice", QStringLiteral("&Five Dice"), 0);
+    opt6Dice_ = control<QRadioButton>(dice, "opt6Dice", QStringLiteral("&Six Dice"), 1);
+
+    QGroupBox* type = group(page, QStringLiteral(" Type of Game "), kRightGroup, 120, 1000);
+    optYahtzee_ =
+        control<QRadioButton>(type, "optYahtzee", QStringLiteral("&Yahtzee (single column)"), 0);
+    optYamb_ = control<QRadioButton>(type, "optYamb", QStringLiteral("Y&amb (four columns)"), 1);
+
+    QGroupBox* players = group(page, QStringLiteral(" Number of Players "), kLeftGroup, 1230, 1000);
+    opt1Player_ = control<QRadioButton>(players, "opt1Player", QStringLiteral("&One Player"), 0);
+    opt2Players_ = control<QRadioButton>(players, "opt2Players", QStringLiteral("&Two Players"), 1);
+
+    QGroupBox* names = group(page, QStringLiteral(" Players Names "), kRightGroup, 1230, 1000);
+    txtName1_ = nameBox(names, "txtName1", 0);
+    txtName2_ = nameBox(names, "txtName2", 1);
+
+    QGroupBox* general = group(page, QStringLiteral(" General Options "), kLeftGroup, 2340, 1600);
+    chkConfirmExit_ =
+        control<QCheckBox>(general, "chkConfirmExit", QStringLiteral("&Confirm on Exit"), 0);
+    chkSoundOnExit_ =
+        control<QCheckBox>(general, "chkSoundOnExit", QStringLiteral("&Enable Sound on Exit"), 1);
+    chkQuitGame_ =
+        control<QCheckBox>(general, "chkQuitGame", QStringLiteral("C&onfirm Quit Game"), 2);
+    chkShowStatusBar_ =
+        control<QCheckBox>(general, "chkShowStatusBar", QStringLiteral("S&how Status Bar"), 3);
+
+    QGroupBox* start = group(page, QStringLiteral(" Show at Start Up "), kRightGroup, 2340, 1600);
+    optShowNone_ = control<QRadioButton>(start, "optShowNone", QStringLiteral("&None"), 0);
+    optShowSplash_ =
+        control<QRadioButton>(start, "optShowSplash", QStringLiteral("S&plash Screen"), 1);
+    optShowDialog_ =
+        control<QRadioButton>(start, "optShowDialog", QStringLiteral("&Dialog Screen"), 2);
+
+    auto* ok = new CommandButton(QStringLiteral("cmdOK"), QStringLiteral("  &OK"),
+                                 QStringLiteral("ok"), this);
+    ok->setGeometry(twipsRect(3750, 4740, 1320, 435));
+    ok->setDefault(true);
+    auto* cancel = new CommandButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"),
+                                     QStringLiteral("cancel"), this);
+    cancel->setGeometry(twipsRect(5190, 4740, 1320, 435));
+
+    fill(current);
+    connect(opt1Player_, &QRadioButton::toggled, this, &OptionsDialog::playersChanged);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    installGameCursor(this);
+}
+
+void OptionsDialog::fill(const Settings& s) {
+    (s.NumberOfDice == 4 ? opt5Dice_ : opt6Dice_)->setChecked(true);
+    txtName1_->setText(QString::fromStdString(s.Player1));
+    txtName2_->setText(QString::fromStdString(s.Player2));
+    (s.NumberOfColumns == 1 ? optYahtzee_ : optYamb_)->setChecked(true);
+    (s.NumberOfPlayers == 1 ? opt1Player_ : opt2Players_)->setChecked(true);
+    chkConfirmExit_->setChecked(s.ConfirmOnExit);
+    chkSoundOnExit_->setChecked(s.SoundOnExit);
+    chkQuitGame_->setChecked(s.ConfirmQuitGame);
+    chkShowStatusBar_->setChecked(s.ShowStatusBar);
+    if (s.ShowDialog) {
+        optShowDialog_->setChecked(true);
+    } else if (s.ShowSplash) {
+        optShowSplash_->setChecked(true);
+    } else {
+        optShowNone_->setChecked(true);
+    }
+    const bool two = s.NumberOfPlayers != 1;
+    // Two players always see the status bar: it shows who is on turn.
+    if (two) chkShowStatusBar_->setChecked(true);
+    chkShowStatusBar_->setEnabled(!two);
+    txtName2_->setEnabled(two);
+}
+
+void OptionsDialog::playersChanged() {
+    const bool two = opt2Players_->isChecked();
+    if (two) chkShowStatusBar_->setChecked(true);
+    chkShowStatusBar_->setEnabled(!two);
+    txtName2_->setEnabled(two);
+}
+
+void OptionsDialog::cmdOK_Click() {
+    Settings s = settings_;
+    s.NumberOfDice = opt5Dice_->isChecked() ? 4 : 5;
+    s.NumberOfColumns = optYahtzee_->isChecked() ? 1 : 4;
+    s.NumberOfPlayers = opt1Player_->isChecked() ? 1 : 2;
+    s.Player1 = fitName(txtName1_->text());
+    s.Player2 = fitName(txtName2_->text());
+    s.ConfirmOnExit = chkConfirmExit_->isChecked();
+    s.SoundOnExit = chkSoundOnExit_->isChecked();
+    s.ConfirmQuitGame = chkQuitGame_->isChecked();
+    s.ShowStatusBar = chkShowStatusBar_->isChecked();
+    s.ShowDialog = optShowDialog_->isChecked();
+    s.ShowSplash = optShowSplash_->isChecked();
+    accepted_ = s;
+    accept();
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    // Over the main window the options sit in its middle; over the welcome
+    // window a little lower, in the window's lower part.
+    placeOnOwner(this, parentWidget(), openedFromMain_ ? 2.0 : 1.5);
+    QDialog::showEvent(event);
+}
+
+std::optional<Settings> showOptionsDialog(QWidget* owner, const Settings& current) {
+    const bool fromMain = owner == nullptr || owner->objectName() != QLatin1String("frmWelcome");
+    OptionsDialog dialog(current, fromMain, owner);
+    dialog.exec();
+    return dialog.accepted();
+}
+
+} // namespace rollwell

@@ -1,0 +1,268 @@
+#include "dialogtesting.h"
+
+#include "game/geometry.h"
+#include "shell/dialogs/aboutdialog.h"
+#include "shell/dialogs/helpwindow.h"
+#include "shell/dialogs/optionsdialog.h"
+#include "shell/dialogs/quickstart.h"
+#include "shell/dialogs/topscoresdialog.h"
+#include "storage/topscores.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace rollwell {
+namespace {
+
+using namespace rollwell::testing;
+
+using Dialogs = QtTest;
+
+TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
+    Settings s;
+    s.NumberOfPlayers = 2;
+    s.ShowStatusBar = false;
+    s.hintAllways = true;
+    OptionsDialog dialog(s, true, nullptr);
+    auto* bar = find<QCheckBox>(&dialog, "chkShowStatusBar");
+    auto* name2 = find<QLineEdit>(&dialog, "txtName2");
+    // Two players always have the status bar.
+    EXPECT_TRUE(bar->isChecked());
+    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_TRUE(name2->isEnabled());
+    EXPECT_EQ(find<QLineEdit>(&dialog, "txtName1")->text(), QStringLiteral("Player 1  "));
+    EXPECT_TRUE(find<QRadioButton>(&dialog, "optShowDialog")->isChecked());
+
+    find<QRadioButton>(&dialog, "opt1Player")->click();
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_TRUE(bar->isChecked()); // unlocked, check mark left as it was
+    EXPECT_FALSE(name2->isEnabled());
+    bar->click();
+    find<QRadioButton>(&dialog, "opt2Players")->click();
+    EXPECT_TRUE(bar->isChecked());
+    EXPECT_FALSE(bar->isEnabled());
+    find<QRadioButton>(&dialog, "opt1Player")->click();
+    bar->click();
+
+    find<QLineEdit>(&dialog, "txtName1")->setText(QStringLiteral("Abcdefghijkl"));
+    name2->setText(QStringLiteral("Bo"));
+    find<QRadioButton>(&dialog, "opt5Dice")->click();
+    find<QRadioButton>(&dialog, "optYahtzee")->click();
+    find<QRadioButton>(&dialog, "optShowSplash")->click();
+    find<QCheckBox>(&dialog, "chkConfirmExit")->click();
+    find<QPushButton>(&dialog, "cmdOK")->click();
+
+    ASSERT_TRUE(dialog.accepted());
+    Settings expected = s;
+    expected.NumberOfDice = 4;
+    expected.NumberOfColumns = 1;
+    expected.NumberOfPlayers = 1;
+    expected.Player1 = "Abcdefghij";
+    expected.Player2 = "Bo        "; // the disabled second name is stored too
+    expected.ShowStatusBar = false;
+    expected.ConfirmOnExit = false;
+    expected.ShowDialog = false;
+    expected.ShowSplash = true;
+    EXPECT_EQ(*dialog.accepted(), expected);
+}
+
+TEST_F(Dialogs, OptionsShowTheStartUpChoiceAndCancelStoresNothing) {
+    struct Case {
+        bool dialog, splash;
+        const char* selected;
+    };
+    for (const Case c : {Case{true, true, "optShowDialog"}, Case{false, true, "optShowSplash"},
+                         Case{false, false, "optShowNone"}}) {
+        Settings s;
+        s.ShowDialog = c.dialog;
+        s.ShowSplash = c.splash;
+        std::optional<Settings> result = s;
+        ModalScript script({[&](QWidget* w) {
+            EXPECT_TRUE(find<QRadioButton>(w, c.selected)->isChecked()) << c.selected;
+            find<QRadioButton>(w, "opt5Dice")->click();
+            find<QPushButton>(w, "cmdCancel")->click();
+        }});
+        result = showOptionsDialog(nullptr, s);
+        EXPECT_FALSE(result.has_value());
+    }
+}
+
+class TopScores : public Dialogs {
+  protected:
+    void SetUp() override {
+        Dialogs::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        QDir(folder.path()).mkpath(QStringLiteral("scores"));
+    }
+    void record(int table, const char* name, int32_t score) {
+        InsertScore(TableFilePath(folder.path(), table),
+                    {QString::fromLatin1(name), score, QStringLiteral("01.02.2024")});
+    }
+    QString cell(const TopScoresDialog& d, int row, int column) {
+        const QTableWidgetItem* item = find<QTableWidget>(&d, "ListView1")->item(row, column);
+        return item ? item->text() : QString();
+    }
+    QTemporaryDir folder;
+    Settings settings; // Yamb with six dice: table 1
+    FakeAudio audio;
+};
+
+TEST_F(TopScores, APlacedResultIsSelectedAndGetsTheMusicAtTheSecondTick) {
+    record(1, "Ann", 300);
+    record(1, "Bob", 250);
+    TopScoresRequest request{true, true, 250, 2, 1};
+    TopScoresDialog dialog(settings, request, folder.path(), &audio, true, nullptr);
+    EXPECT_EQ(find<QLabel>(&dialog, "lblScore")->text(),
+              QStringLiteral("  Your score of  250 points was good enough to get on the \n"
+                             "   top scores table at position #2."));
+    EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->currentRow(), 1);
+    EXPECT_EQ(cell(dialog, 1, 1), QStringLiteral("Bob       "));
+    EXPECT_EQ(cell(dialog, 1, 2), QStringLiteral("250"));
+    // Filler rows show their position only.
+    EXPECT_EQ(cell(dialog, 2, 0), QStringLiteral(" 3"));
+    EXPECT_EQ(cell(dialog, 2, 1) + cell(dialog, 2, 2) + cell(dialog, 2, 3), QString());
+    EXPECT_TRUE(audio.calls.empty());
+    wait(100);
+    EXPECT_EQ(audio.calls, std::vector<std::string>{"music"});
+    EXPECT_EQ(dialog.height(), toPixels(8430 - 405)); // the tall layout
+}
+
+TEST_F(TopScores, AnUnplacedResultSaysSoAndOnlyASoundingFirstPlacementPlays) {
+    struct Case {
+        bool soundOn, redo;
+        std::vector<std::string> calls;
+    };
+    for (const Case& c :
+         {Case{true, false, {"async endGame1"}}, Case{false, false, {}}, Case{true, true, {}}}) {
+        audio.calls.clear();
+        TopScoresRequest request{true, true, 12, -1, 1, c.redo};
+        TopScoresDialog dialog(settings, request, folder.path(), &audio, c.soundOn, nullptr);
+        EXPECT_EQ(find<QLabel>(&dialog, "lblScore")->text(),
+                  QStringLiteral("  Your score of  12 points was not good enough to get on the  \n"
+                                 "   top scores table."));
+        wait(60);
+        EXPECT_EQ(audio.calls, c.calls);
+    }
+    TopScoresDialog fromMenu(settings, TopScoresRequest{}, folder.path(), &audio, true, nullptr);
+    EXPECT_TRUE(find<QLabel>(&fromMenu, "lblScore")->isHidden());
+}
+
+TEST_F(TopScores, EveryTabShowsItsOwnTableByMouseAndByKeyboard) {
+    record(1, "Yamb6", 400);
+    record(2, "Yamb5", 300);
+    record(3, "Yahtzee6", 200);
+    TopScoresDialog dialog(settings, TopScoresRequest{}, folder.path(), nullptr, true, nullptr);
+    dialog.show();
+    auto* tabs = find<QTabBar>(&dialog, "TabStrip1");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb6     "));
+
+    tabs->setFocus();
+    keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb5     "));
+
+    mouseClick(tabs, tabs->tabRect(2).center());
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yahtzee6  "));
+    mouseClick(tabs, tabs->tabRect(3).center());
+    EXPECT_EQ(cell(dialog, 0, 0), QStringLiteral(" 1"));
+    EXPECT_EQ(cell(dialog, 0, 1), QString());
+    EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->columnCount(), 4);
+}
+
+TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
+    record(2, "Yamb5", 300);
+    settings.NumberOfDice = 4; // table 2
+    settings.ShowGridLines = true;
+    TopScoresDialog dialog(settings, TopScoresRequest{}, folder.path(), nullptr, true, nullptr);
+    auto* clear = find<QPushButton>(&dialog, "cmdClearTable");
+
+    Shown cancelled, asked;
+    {
+        ModalScript script({answer(&cancelled, QMessageBox::Cancel)});
+        clear->click();
+    }
+    EXPECT_EQ(cancelled.title, QStringLiteral("Delete Scores?"));
+    EXPECT_EQ(cancelled.text, QStringLiteral("Delete top 20 Scores?"));
+    EXPECT_EQ(cancelled.icon, QMessageBox::Question);
+    EXPECT_TRUE(QFile::exists(TableFilePath(folder.path(), 2)));
+    {
+        ModalScript script({answer(&asked, QMessageBox::Ok)});
+        clear->click();
+    }
+    EXPECT_FALSE(QFile::exists(TableFilePath(folder.path(), 2)));
+    EXPECT_EQ(cell(dialog, 0, 1), QString());
+    EXPECT_FALSE(clear->isEnabled());
+
+    // An empty table is said to be empty.
+    Shown empty;
+    find<QTabBar>(&dialog, "TabStrip1")->setCurrentIndex(3);
+    {
+        ModalScript script({answer(&empty, QMessageBox::Ok)});
+        clear->click();
+    }
+    EXPECT_EQ(empty.text, QStringLiteral("Table is Empty!"));
+    EXPECT_EQ(empty.title, QStringLiteral("Rollwell"));
+    EXPECT_EQ(empty.icon, QMessageBox::Warning);
+
+    auto* grid = find<QCheckBox>(&dialog, "Check1");
+    EXPECT_TRUE(find<QTableWidget>(&dialog, "ListView1")->showGrid());
+    grid->click();
+    EXPECT_FALSE(find<QTableWidget>(&dialog, "ListView1")->showGrid());
+    EXPECT_TRUE(settings.ShowGridLines); // kept when the window closes
+    find<QPushButton>(&dialog, "cmdReturn")->click();
+    EXPECT_FALSE(settings.ShowGridLines);
+}
+
+TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
+    // A help document that cannot be found is a file error.
+    Shown error;
+    {
+        ModalScript script({answer(&error, QMessageBox::Ok)});
+        EXPECT_FALSE(showHelpDocument(nullptr, QStringLiteral(":/docs/missing.html")));
+    }
+    EXPECT_EQ(error.title, QStringLiteral("File Error"));
+    EXPECT_EQ(error.text, QStringLiteral("53File not foundCannot open file"));
+    EXPECT_EQ(error.icon, QMessageBox::Information);
+
+    QWidget main;
+    main.show();
+    showHelp(&main);
+    auto* help = find(&main, "frmHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_GE(find<QListWidget>(help, "lstContents")->count(), 10);
+    closeHelp();
+
+    // One quick-start window at a time, the document read from the resources.
+    showQuickStart(&main, true);
+    showQuickStart(&main, true);
+    EXPECT_EQ(main.findChildren<QuickStartDialog*>().size(), 1);
+    auto* text = find<QTextBrowser>(&main, "RichTextBox1");
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Announce")));
+    closeQuickStart();
+
+    // The main window takes no input while the about window is open, however it closes.
+    std::vector<bool> enabled;
+    showAbout(&main, [&](bool on) { enabled.push_back(on); });
+    EXPECT_EQ(enabled, std::vector<bool>{false});
+    QWidget* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("frmAbout")) about = w;
+    }
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Rollwell 2.0"));
+    about->close();
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
+}
+
+} // namespace
+} // namespace rollwell
