@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
-#include "storage/settingsstore.h"
+#include "shell/platform/soundplayer.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 
@@ -8,12 +9,13 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Rollwell"));
     QApplication::setApplicationName(QStringLiteral("Rollwell2"));
 
-    // The options are read once at start; while the program runs the values in
-    // memory are the truth, and they are written back when it ends.
-    rollwell::Settings settings = rollwell::LoadSettings();
-    rollwell::MainWindow window(settings);
-    window.show();
-    const int result = QApplication::exec();
-    rollwell::SaveSettings(settings);
-    return result;
+    // Creating the player touches nothing of the audio back-end; the window
+    // loads the effects after its first paint.
+    rollwell::SoundPlayer sounds;
+    return rollwell::runRollwell(
+        app,
+        [](rollwell::Settings& settings, rollwell::Audio* audio) -> std::unique_ptr<QWidget> {
+            return std::make_unique<rollwell::MainWindow>(settings, audio);
+        },
+        &sounds);
 }

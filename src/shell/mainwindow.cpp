@@ -5,6 +5,14 @@
 #include "shell/chrome/menus.h"
 #include "shell/chrome/statusbar.h"
 #include "shell/chrome/toolbar.h"
+#include "shell/dialogs/aboutdialog.h"
+#include "shell/dialogs/helpwindow.h"
+#include "shell/dialogs/links.h"
+#include "shell/dialogs/optionsdialog.h"
+#include "shell/dialogs/quickstart.h"
+#include "shell/dialogs/topscoresdialog.h"
+#include "shell/platform/audio.h"
+#include "shell/startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +87,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     (void)ticks;
 
     connectBoard();
+    connectWindows(audio);
     qApp->installEventFilter(this);
     forward([](Engine& e) { e.Form_Load(); });
     placeOnScreen();
@@ -115,6 +124,32 @@ void MainWindow::connectBoard() {
         const std::string k = key.toStdString();
         forward([k](Engine& e) { e.Toolbar2_ButtonClick(k); });
     });
+}
+
+// The other windows of the program, opened by the engine or by a menu.
+void MainWindow::connectWindows(Audio* audio) {
+    platform_->showOptions = [this](const Settings& current) {
+        return showOptionsDialog(this, current);
+    };
+    platform_->showTopScores = [this, audio](const TopScoresRequest& request) {
+        showTopScores(this, settings_, request, audio, engine_->run().SoundOn);
+    };
+    platform_->showQuickStart = [this] { showQuickStart(this, true); };
+    onHelp = [this] { showHelp(this); };
+    onAbout = [this] {
+        showAbout(this, [this](bool on) {
+            engine_->setWindowEnabled(on);
+            sync();
+        });
+    };
+    onWebSite = [] { openWebSite(); };
+    onContact = [] { contactAuthor(); };
+    confirmExit = [this] { return rollwell::confirmExit(this, settings_); };
+    if (audio != nullptr) {
+        // The effects are loaded once the board is on the screen.
+        connect(board_, &BoardView::firstPainted, this,
+                [audio] { QTimer::singleShot(0, [audio] { audio->preload(); }); });
+    }
 }
 
 void MainWindow::menuChosen(const QString& name) {

@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
 
   private:
     void connectBoard();
+    void connectWindows(Audio* audio);
     void menuChosen(const QString& name);
     void showTopScoresFromMenu();
     void syncWindow(const Board& board);

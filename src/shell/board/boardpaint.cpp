@@ -139,6 +139,10 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(colour(u"rule"), 1));
     p.drawLine(px(g.Line9.x1, g.Line9.y1), px(g.Line9.x2, g.Line9.y2));
     p.drawLine(px(g.Line10.x1, g.Line10.y1), px(g.Line10.x2, g.Line10.y2));
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
 }
 
 } // namespace rollwell

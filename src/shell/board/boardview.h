@@ -38,6 +38,8 @@ class BoardView : public QWidget {
     void rollMouseUp();
     void nextPlayerClicked();
     void showNextBoardClicked();
+    // The board has been painted for the first time.
+    void firstPainted();
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -55,6 +57,7 @@ class BoardView : public QWidget {
     int top_;
     Board shown_; // what the widgets show now
     bool first_ = true;
+    bool painted_ = false;
 
     std::array<std::array<CellWidget*, kRowCount>, kColumnCount> cmd_{};
     std::array<std::array<QLabel*, kRowCount>, kColumnCount> lbl_{};

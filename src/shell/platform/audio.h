@@ -18,6 +18,9 @@ class Audio {
     // Closes the previous song, opens win01.mp3 and plays it; it plays on by itself.
     virtual void playMusic() = 0;
     virtual void stopMusic() = 0;
+    // Readies the effects; the window calls it once it has been painted, so
+    // nothing of the audio back-end sits on the way to the first picture.
+    virtual void preload() {}
 };
 
 } // namespace rollwell
