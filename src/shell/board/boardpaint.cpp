@@ -108,11 +108,13 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.drawLine(px(g.Line3.x1, g.Line3.y1), px(g.Line3.x2, g.Line3.y2));
     p.drawLine(px(g.Line4.x1, g.Line4.y1), px(g.Line4.x2, g.Line4.y2));
 
-    // Frames of the hint labels, shown with them.
-    p.setPen(QPen(colour(u"offer"), 1));
-    p.setBrush(colour(u"hintback"));
+    // Frames of the hint labels, shown with them: a value stands out on its
+    // dark ground, a row the roll cannot fill keeps only a faint frame.
     for (int r = 0; r < kRowCount; ++r) {
-        if (!b.lblTip[static_cast<size_t>(r)].visible) continue;
+        const TextLabel& tip = b.lblTip[static_cast<size_t>(r)];
+        if (!tip.visible) continue;
+        p.setPen(QPen(tip.text.empty() ? colour(u"frame") : colour(u"offer"), 1));
+        p.setBrush(tip.text.empty() ? QBrush(Qt::NoBrush) : QBrush(colour(u"hintback")));
         p.drawRoundedRect(inset(px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20,
                                     SheetLayout::kTipWidth, SheetLayout::kRowHeight - 40}),
                                 0.5),

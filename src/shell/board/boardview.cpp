@@ -5,6 +5,7 @@
 #include "shell/board/picturebutton.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
 namespace rollwell {
@@ -28,6 +29,31 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
     return l;
 }
 
+// Colour and font of a board label, set directly: cheaper at start-up than a
+// style sheet.
+void styleLabel(QLabel* l, const char16_t* colour, bool bold, int pixelSize) {
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, paletteColor(QStringView(colour)));
+    l->setPalette(pal);
+    QFont font = l->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    l->setFont(font);
+}
+
+// The two large buttons over the roll button, styled when first shown.
+void styleBigButton(QPushButton* b) {
+    if (b->property("styled").toBool()) return;
+    b->setProperty("styled", true);
+    b->setStyleSheet(
+        QStringLiteral("QPushButton{color:%1;background:%2;border:1px solid %3;border-radius:8px;"
+                       "font-weight:bold;font-size:13px;padding:4px;}"
+                       "QPushButton:hover{background:%4;}QPushButton:pressed{background:%5;}")
+            .arg(paletteColor(u"buttontext").name(), paletteColor(u"rule").name(),
+                 paletteColor(u"frame").name(), paletteColor(u"rule").lighter(115).name(),
+                 paletteColor(u"rule").darker(120).name()));
+}
+
 QString rollPictureName(RollPicture p) {
     switch (p) {
     case RollPicture::picRollOn:
@@ -44,23 +70,6 @@ QString rollPictureName(RollPicture p) {
 
 BoardView::BoardView(int top, QWidget* parent) : QWidget(parent), top_(top) {
     setObjectName(QStringLiteral("Board"));
-    const auto c = [](const char16_t* key) { return paletteColor(QStringView(key)).name(); };
-    setStyleSheet(
-        QStringLiteral("QLabel{font-size:11px;background:transparent;}"
-                       "QLabel[role=\"cell\"]{color:%1;}"
-                       "QLabel[role=\"total\"]{color:%2;font-weight:bold;}"
-                       "QLabel[role=\"grand\"]{color:%2;font-weight:bold;font-size:13px;}"
-                       "QLabel[role=\"caption\"]{color:%3;}"
-                       "QLabel[role=\"totalcaption\"]{color:%3;font-weight:bold;}"
-                       "QLabel[role=\"tip\"]{color:%4;font-weight:bold;font-size:10px;}"
-                       "QPushButton[role=\"bigbutton\"]{color:%5;background:%6;border:1px solid %7;"
-                       "border-radius:8px;font-weight:bold;font-size:13px;padding:4px;}"
-                       "QPushButton[role=\"bigbutton\"]:hover{background:%8;}"
-                       "QPushButton[role=\"bigbutton\"]:pressed{background:%9;}")
-            .arg(c(u"celltext"), c(u"totaltext"), c(u"captiontext"), c(u"hinttext"),
-                 c(u"buttontext"), c(u"rule"), c(u"frame"),
-                 paletteColor(u"rule").lighter(115).name(),
-                 paletteColor(u"rule").darker(120).name()));
     createSheet();
     createDice();
 }
@@ -80,7 +89,7 @@ void BoardView::createSheet() {
         const QString stem = QString::fromLatin1(kColumnStem[static_cast<size_t>(c)]);
         for (int r = 0; r < kRowCount; ++r) {
             QLabel* cell = makeLabel(this, QStringLiteral("lbl%1_%2").arg(stem).arg(r), centred);
-            cell->setProperty("role", "cell");
+            styleLabel(cell, u"celltext", false, 11);
             lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)] = cell;
             auto* button = new CellWidget(c + 1, r, this);
             button->setObjectName(QStringLiteral("cmd%1_%2").arg(stem).arg(r));
@@ -98,19 +107,19 @@ void BoardView::createSheet() {
             makeLabel(this, QStringLiteral("lbl%1Tot").arg(stem), centred);
         for (QLabel* t : {tot1_[static_cast<size_t>(c)], tot2_[static_cast<size_t>(c)],
                           tot_[static_cast<size_t>(c)]})
-            t->setProperty("role", "total");
+            styleLabel(t, u"totaltext", true, 11);
     }
     grandTotal_ = makeLabel(this, QStringLiteral("lblGrandTotal"), centred);
-    grandTotal_->setProperty("role", "grand");
+    styleLabel(grandTotal_, u"totaltext", true, 13);
 
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* caption = makeLabel(this, QStringLiteral("lblOption_%1").arg(r),
                                     Qt::AlignLeft | Qt::AlignVCenter);
-        caption->setProperty("role", "caption");
+        styleLabel(caption, u"captiontext", false, 11);
         caption->setIndent(4);
         option_[static_cast<size_t>(r)] = caption;
         QLabel* tip = makeLabel(this, QStringLiteral("lblTip_%1").arg(r), Qt::AlignCenter);
-        tip->setProperty("role", "tip");
+        styleLabel(tip, u"hinttext", true, 10);
         tip->setGeometry(px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20,
                              SheetLayout::kTipWidth, SheetLayout::kRowHeight - 40}));
         tip->hide();
@@ -137,7 +146,7 @@ void BoardView::createSheet() {
     label2_->setText(QString::fromLatin1(kGrandTotalCaption.data(),
                                          static_cast<qsizetype>(kGrandTotalCaption.size())));
     for (QLabel* l : {subTotalCaption_, productCaption_, label13_, label2_}) {
-        l->setProperty("role", "totalcaption");
+        styleLabel(l, u"captiontext", true, 11);
         l->setIndent(4);
     }
 }
@@ -183,8 +192,6 @@ void BoardView::createDice() {
     showNextBoard_->setFocusPolicy(Qt::NoFocus);
     showNextBoard_->hide();
     connect(showNextBoard_, &QPushButton::clicked, this, &BoardView::showNextBoardClicked);
-    for (QPushButton* b : {nextPlayer_, showNextBoard_})
-        b->setProperty("role", "bigbutton");
 }
 
 void BoardView::placeColumns(const BoardGeometry& g) {
@@ -283,10 +290,13 @@ void BoardView::syncSheet(const Board& b) {
                                      SheetLayout::kRowHeight}));
         if (first_ || now.highlighted != was.highlighted) {
             caption->setProperty("highlighted", now.highlighted);
-            caption->setStyleSheet(now.highlighted ? QStringLiteral("background:%1;color:%2;")
-                                                         .arg(paletteColor(u"highlight").name(),
-                                                              paletteColor(u"highlighttext").name())
-                                                   : QString());
+            // Tooltip colours while the mouse is over the row's cell button.
+            QPalette pal = caption->palette();
+            pal.setColor(QPalette::Window, paletteColor(u"highlight"));
+            pal.setColor(QPalette::WindowText,
+                         paletteColor(now.highlighted ? u"highlighttext" : u"captiontext"));
+            caption->setPalette(pal);
+            caption->setAutoFillBackground(now.highlighted);
         }
         const TextLabel& tip = b.lblTip[static_cast<size_t>(r)];
         if (first_ || !(tip == old.lblTip[static_cast<size_t>(r)])) {
@@ -333,6 +343,7 @@ void BoardView::syncDice(const Board& b) {
     }
     if (first_ || b.cmdNextPlayer.visible != old.cmdNextPlayer.visible ||
         b.cmdNextPlayer.enabled != old.cmdNextPlayer.enabled) {
+        if (b.cmdNextPlayer.visible) styleBigButton(nextPlayer_);
         nextPlayer_->setEnabled(b.cmdNextPlayer.enabled);
         nextPlayer_->setVisible(b.cmdNextPlayer.visible);
         nextPlayer_->raise();
@@ -344,6 +355,7 @@ void BoardView::syncDice(const Board& b) {
         showNextBoard_->setText(
             qs(s.caption).simplified().replace(QStringLiteral("Show "), QStringLiteral("Show\n")));
         showNextBoard_->setAccessibleName(qs(s.caption));
+        if (s.visible) styleBigButton(showNextBoard_);
         showNextBoard_->setEnabled(s.enabled);
         showNextBoard_->setVisible(s.visible);
         showNextBoard_->raise();

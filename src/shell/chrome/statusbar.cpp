@@ -13,16 +13,22 @@ constexpr int kClockWidth = 800; // twips; the clock panel keeps its width
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
-    setStyleSheet(QStringLiteral("QStatusBar{background:%1;}QStatusBar::item{border:none;}"
-                                 "QLabel{color:%2;font-size:11px;padding:0 4px;"
-                                 "border:1px solid %3;border-radius:2px;background:%4;}")
-                      .arg(paletteColor(u"tabledark").name(), paletteColor(u"caption").name(),
-                           paletteColor(u"table").lighter(130).name(),
-                           paletteColor(u"table").name()));
+    // Light text on the dark table colour, set through the palette (a style
+    // sheet costs time at start-up).
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, paletteColor(u"tabledark"));
+    pal.setColor(QPalette::WindowText, paletteColor(u"caption"));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
     for (int n = 0; n < 5; ++n) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("StatusBar1_%1").arg(n + 1));
         panel->setTextFormat(Qt::PlainText);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setIndent(3);
         addWidget(panel, n == 4 ? 1 : 0);
         panels_[static_cast<size_t>(n)] = panel;
     }
