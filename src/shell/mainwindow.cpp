@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -237,6 +236,10 @@ void MainWindow::releaseWaiting() {
     events.swap(waiting_);
     for (auto& [receiver, event] : events)
         QCoreApplication::postEvent(receiver, event);
+    if (closeWaiting_) {
+        closeWaiting_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
     for (int t = 0; t < 4; ++t) {
         if (!tickWaiting_[static_cast<size_t>(t)]) continue;
         tickWaiting_[static_cast<size_t>(t)] = false;
@@ -270,26 +273,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (busy_ > 0 && !closing_) {
-        // The close box waits like any other input until the handler is done,
-        // unless the handler itself asked for the close (the toolbar's Exit).
-        if (!engine_->board().tbExit.enabled) {
-            event->ignore();
-            return;
-        }
+    if (busy_ > 0 && event->spontaneous()) {
+        // The close box waits like any other input until the running handler
+        // is done; a close the game itself asks for (the toolbar's Exit) goes on.
+        closeWaiting_ = true;
+        event->ignore();
+        return;
     }
     if (confirmExit && !confirmExit()) {
         event->ignore();
         return;
-    }
-    if (!confirmExit && settings_.ConfirmOnExit) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"),
-                        QStringLiteral("Exit Rollwell?"), QMessageBox::Ok | QMessageBox::Cancel,
-                        this);
-        if (box.exec() != QMessageBox::Ok) {
-            event->ignore();
-            return;
-        }
     }
     closing_ = true;
     for (QTimer* t : timers_)

@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     int shownHeight_ = 0;
     bool shownStatusBar_ = true;
     bool closing_ = false;
+    bool closeWaiting_ = false;
 };
 
 } // namespace rollwell
