@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rollwell::Settings settings;
     settings.SoundEnabled = false;
+    settings.ConfirmOnExit = false;
     rollwell::MainWindow window(settings);
     window.show();
     QCoreApplication::processEvents();
@@ -33,5 +35,19 @@ int main(int argc, char* argv[]) {
     const double idle = static_cast<double>(clock.nsecsElapsed()) / kRounds / 1000.0;
     std::printf("hold or release a die, handler and mirror: %.1f us\n", hold);
     std::printf("mirror with nothing changed: %.1f us\n", idle);
+
+    // Idle, between turns: every timer event the program receives in five seconds.
+    struct Counter : QObject {
+        int ticks = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Timer) ++ticks;
+            return false;
+        }
+    } counter;
+    window.forward([](rollwell::Engine& e) { e.cellClick(3, 0); });
+    QTimer::singleShot(1000, [&] { qApp->installEventFilter(&counter); });
+    QTimer::singleShot(6000, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    std::printf("idle: %.1f timer events per second\n", (counter.ticks - 1) / 5.0);
     return 0;
 }
