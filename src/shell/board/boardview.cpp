@@ -1,5 +1,7 @@
 #include "shell/board/boardview.h"
 
+#include "shell/qtext.h"
+
 #include "shell/art/palette.h"
 #include "shell/board/cellwidget.h"
 #include "shell/board/picturebutton.h"
@@ -17,10 +19,6 @@ constexpr std::array<const char*, kColumnCount> kColumnStem = {"Down", "Up", "Ra
 constexpr std::array<const char*, kColumnCount> kColumnTitle = {"Down", "Up", "Free", "Announce"};
 constexpr std::array<const char*, 7> kFaceWord = {"blank", "one",  "two", "three",
                                                   "four",  "five", "six"};
-
-QString qs(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
     auto* l = new QLabel(parent);
@@ -260,7 +258,7 @@ void BoardView::syncSheet(const Board& b) {
             const TextLabel& cell = now.lbl[static_cast<size_t>(r)];
             if (first_ || !(cell == was.lbl[static_cast<size_t>(r)])) {
                 QLabel* label = lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)];
-                label->setText(qs(cell.text));
+                label->setText(toQString(cell.text));
                 label->setVisible(cell.visible);
             }
         }
@@ -271,20 +269,20 @@ void BoardView::syncSheet(const Board& b) {
                                                 tot_[static_cast<size_t>(c)]};
         for (size_t k = 0; k < 3; ++k) {
             if (first_ || !(*totals[k].first == *totals[k].second)) {
-                widgets[k]->setText(qs(totals[k].first->text));
+                widgets[k]->setText(toQString(totals[k].first->text));
                 widgets[k]->setVisible(totals[k].first->visible);
             }
         }
     }
     if (first_ || !(b.lblGrandTotal == old.lblGrandTotal)) {
-        grandTotal_->setText(qs(b.lblGrandTotal.text));
+        grandTotal_->setText(toQString(b.lblGrandTotal.text));
         grandTotal_->setVisible(b.lblGrandTotal.visible);
     }
     for (int r = 0; r < kRowCount; ++r) {
         const RowCaption& now = b.lblOption[static_cast<size_t>(r)];
         const RowCaption& was = old.lblOption[static_cast<size_t>(r)];
         QLabel* caption = option_[static_cast<size_t>(r)];
-        if (first_ || now.text != was.text) caption->setText(qs(now.text));
+        if (first_ || now.text != was.text) caption->setText(toQString(now.text));
         if (first_ || now.width != was.width)
             caption->setGeometry(px({SheetLayout::kCaptionLeft, SheetLayout::rowTop(r), now.width,
                                      SheetLayout::kRowHeight}));
@@ -300,7 +298,7 @@ void BoardView::syncSheet(const Board& b) {
         }
         const TextLabel& tip = b.lblTip[static_cast<size_t>(r)];
         if (first_ || !(tip == old.lblTip[static_cast<size_t>(r)])) {
-            tip_[static_cast<size_t>(r)]->setText(qs(tip.text));
+            tip_[static_cast<size_t>(r)]->setText(toQString(tip.text));
             if (tip_[static_cast<size_t>(r)]->isVisible() != tip.visible) {
                 tip_[static_cast<size_t>(r)]->setVisible(tip.visible);
                 update(); // the hint frames follow their labels
@@ -352,9 +350,9 @@ void BoardView::syncDice(const Board& b) {
     if (first_ || s.visible != old.cmdShowNextBoard.visible ||
         s.enabled != old.cmdShowNextBoard.enabled || s.caption != old.cmdShowNextBoard.caption) {
         // The caption's runs of blanks break it into lines on the narrow button.
-        showNextBoard_->setText(
-            qs(s.caption).simplified().replace(QStringLiteral("Show "), QStringLiteral("Show\n")));
-        showNextBoard_->setAccessibleName(qs(s.caption));
+        showNextBoard_->setText(toQString(s.caption).simplified().replace(
+            QStringLiteral("Show "), QStringLiteral("Show\n")));
+        showNextBoard_->setAccessibleName(toQString(s.caption));
         if (s.visible) styleBigButton(showNextBoard_);
         showNextBoard_->setEnabled(s.enabled);
         showNextBoard_->setVisible(s.visible);
@@ -376,12 +374,12 @@ void BoardView::describe(const Board& b) {
                 b.geometry.columns[2].width > 600 && c == 2
                     ? QStringLiteral("Score")
                     : QString::fromLatin1(kColumnTitle[c]) + QStringLiteral(" column");
-            QString name = QStringLiteral("%1, %2").arg(column, qs(b.lblOption[r].text));
-            QString state = text.empty() ? QStringLiteral("empty") : qs(text);
-            if (!text.empty()) name += QStringLiteral(", ") + qs(text);
+            QString name = QStringLiteral("%1, %2").arg(column, toQString(b.lblOption[r].text));
+            QString state = text.empty() ? QStringLiteral("empty") : toQString(text);
+            if (!text.empty()) name += QStringLiteral(", ") + toQString(text);
             if (b.columns[c].cmd[r].visible && b.columns[c].cmd[r].enabled)
                 state = tip.empty() ? QStringLiteral("open, can take this roll")
-                                    : QStringLiteral("open, this roll scores ") + qs(tip);
+                                    : QStringLiteral("open, this roll scores ") + toQString(tip);
             cmd_[c][r]->setAccessibleName(name);
             cmd_[c][r]->setAccessibleDescription(state);
             lbl_[c][r]->setAccessibleName(name);

@@ -28,18 +28,7 @@ AboutDialog::AboutDialog(QWidget* owner, std::function<void(bool)> setMainEnable
     fixClientSize(this, kWidth, 3240);
     makeTitleBand(this, kWidth, 1500);
 
-    auto* web = new LinkLabel(QStringLiteral("lblWebSite"), QStringLiteral("Web site:"), this);
-    web->setGeometry(twipsRect(360, 1740, 1000, 285));
-    auto* webAddress = new LinkLabel(QStringLiteral("lblWebSiteAddress"), kWebSiteAddress, this);
-    webAddress->setGeometry(twipsRect(1400, 1740, 3700, 285));
-    auto* mail = new LinkLabel(QStringLiteral("lblemail"), QStringLiteral("E-Mail:"), this);
-    mail->setGeometry(twipsRect(360, 2070, 1000, 285));
-    auto* mailAddress = new LinkLabel(QStringLiteral("lblemailAddress"), kAuthorAddress, this);
-    mailAddress->setGeometry(twipsRect(1400, 2070, 3700, 285));
-    for (LinkLabel* l : {web, webAddress})
-        connect(l, &LinkLabel::clicked, this, openWebSite);
-    for (LinkLabel* l : {mail, mailAddress})
-        connect(l, &LinkLabel::clicked, this, contactAuthor);
+    addLinks(this, 360, 1740, 2070, 3700);
 
     auto* close = new CommandButton(QStringLiteral("cmdClose"), QStringLiteral("&Close"),
                                     QStringLiteral("ok"), this);

@@ -3,6 +3,7 @@
 #include "game/geometry.h"
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
+#include "shell/dialogs/links.h"
 
 #include <QEnterEvent>
 #include <QGuiApplication>
@@ -147,6 +148,30 @@ QWidget* makeTitleBand(QWidget* parent, int widthTwips, int heightTwips) {
     layout->addWidget(title);
     layout->addWidget(version);
     return band;
+}
+
+void addLinks(QWidget* parent, int left, int webTop, int mailTop, int addressWidth) {
+    struct Link {
+        const char* name;
+        const char* caption;
+        const char* addressName;
+        QString address;
+        int top;
+        void (*open)();
+    };
+    const Link links[] = {
+        {"lblWebSite", "Web site:", "lblWebSiteAddress", kWebSiteAddress, webTop, openWebSite},
+        {"lblemail", "E-Mail:", "lblemailAddress", kAuthorAddress, mailTop, contactAuthor},
+    };
+    for (const Link& link : links) {
+        auto* label = new LinkLabel(QString::fromLatin1(link.name),
+                                    QString::fromLatin1(link.caption), parent);
+        label->setGeometry(twipsRect(left, link.top, 1000, 285));
+        auto* address = new LinkLabel(QString::fromLatin1(link.addressName), link.address, parent);
+        address->setGeometry(twipsRect(1400, link.top, addressWidth, 285));
+        for (LinkLabel* l : {label, address})
+            QObject::connect(l, &LinkLabel::clicked, parent, link.open);
+    }
 }
 
 } // namespace rollwell

@@ -58,6 +58,10 @@ class LinkLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// The two links, web page and mail, each a caption and its address: captions
+// at `left`, addresses 1400 twips from the left edge, `addressWidth` wide.
+void addLinks(QWidget* parent, int left, int webTop, int mailTop, int addressWidth);
+
 // The message of a file that cannot be opened: error 53, its description and
 // "Cannot open file" run together, titled "File Error", information icon.
 void showFileError(QWidget* owner);

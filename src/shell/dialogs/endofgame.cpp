@@ -1,5 +1,7 @@
 #include "shell/dialogs/endofgame.h"
 
+#include "shell/qtext.h"
+
 #include "game/geometry.h"
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
@@ -14,10 +16,6 @@
 namespace rollwell {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Centres the dialog on the main window, `below` twips lower.
 void placeOn(QDialog& dialog, QWidget* main, int below) {
@@ -84,7 +82,7 @@ void showWinner(QWidget* main, const WinnerInfo& info) {
     dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     styleDialog(dialog);
     const auto label = [&](const char* name, const std::string& text) {
-        auto* l = new QLabel(qs(text));
+        auto* l = new QLabel(toQString(text));
         l->setObjectName(QString::fromLatin1(name));
         return l;
     };

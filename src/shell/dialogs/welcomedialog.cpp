@@ -33,18 +33,7 @@ WelcomeDialog::WelcomeDialog(Settings& settings, Audio* audio, QWidget* parent)
     fixClientSize(this, kWidth, kHeight);
     makeTitleBand(this, kWidth, 1500);
 
-    auto* web = new LinkLabel(QStringLiteral("lblWebSite"), QStringLiteral("Web site:"), this);
-    web->setGeometry(twipsRect(kLeft, 1700, 1000, 285));
-    auto* webAddress = new LinkLabel(QStringLiteral("lblWebSiteAddress"), kWebSiteAddress, this);
-    webAddress->setGeometry(twipsRect(1400, 1700, 4500, 285));
-    auto* mail = new LinkLabel(QStringLiteral("lblemail"), QStringLiteral("E-Mail:"), this);
-    mail->setGeometry(twipsRect(kLeft, 2010, 1000, 285));
-    auto* mailAddress = new LinkLabel(QStringLiteral("lblemailAddress"), kAuthorAddress, this);
-    mailAddress->setGeometry(twipsRect(1400, 2010, 4500, 285));
-    for (LinkLabel* l : {web, webAddress})
-        connect(l, &LinkLabel::clicked, this, openWebSite);
-    for (LinkLabel* l : {mail, mailAddress})
-        connect(l, &LinkLabel::clicked, this, contactAuthor);
+    addLinks(this, kLeft, 1700, 2010, 4500);
 
     struct Spec {
         const char* name;

@@ -1,5 +1,7 @@
 #include "shell/platform/qtplatform.h"
 
+#include "shell/qtext.h"
+
 #include "shell/dialogs/endofgame.h"
 #include "shell/platform/audio.h"
 #include "storage/topscores.h"
@@ -17,10 +19,6 @@
 namespace rollwell {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 std::optional<std::string> utf8(const std::optional<QString>& s) {
     if (!s) return std::nullopt;
@@ -61,8 +59,8 @@ MsgAnswer QtPlatform::MessageBox(std::string_view title, std::string_view text, 
     host_.syncAndPaint();
     QMessageBox box(host_.ownerWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(qs(title));
-    box.setText(qs(text));
+    box.setWindowTitle(toQString(title));
+    box.setText(toQString(text));
     box.setStandardButtons(buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                            : QMessageBox::Ok);
     switch (icon) {
@@ -118,8 +116,8 @@ void QtPlatform::ShowTopScores(const TopScoresRequest& request) {
 
 ScoreEntryResult QtPlatform::RecordResult(int tableNumber, std::string_view name, int32_t score,
                                           std::string_view date) {
-    const InsertResult r =
-        InsertScore(TableFilePath(tableNumber), ScoreRecord{qs(name), score, qs(date)});
+    const InsertResult r = InsertScore(TableFilePath(tableNumber),
+                                       ScoreRecord{toQString(name), score, toQString(date)});
     return {r.rank, r.placed, utf8(r.errorTitle), utf8(r.errorText)};
 }
 
