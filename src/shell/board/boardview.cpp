@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace rollwell {
 
@@ -45,7 +46,7 @@ void styleBigButton(QPushButton* b) {
     b->setProperty("styled", true);
     b->setStyleSheet(
         QStringLiteral("QPushButton{color:%1;background:%2;border:1px solid %3;border-radius:8px;"
-                       "font-weight:bold;font-size:13px;padding:4px;}"
+                       "font-weight:bold;font-size:12px;padding:1px;}"
                        "QPushButton:hover{background:%4;}QPushButton:pressed{background:%5;}")
             .arg(paletteColor(u"buttontext").name(), paletteColor(u"rule").name(),
                  paletteColor(u"frame").name(), paletteColor(u"rule").lighter(115).name(),
@@ -350,8 +351,9 @@ void BoardView::syncDice(const Board& b) {
     if (first_ || s.visible != old.cmdShowNextBoard.visible ||
         s.enabled != old.cmdShowNextBoard.enabled || s.caption != old.cmdShowNextBoard.caption) {
         // The caption's runs of blanks break it into lines on the narrow button.
-        showNextBoard_->setText(toQString(s.caption).simplified().replace(
-            QStringLiteral("Show "), QStringLiteral("Show\n")));
+        const QStringList lines = toQString(s.caption).split(
+            QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+        showNextBoard_->setText(lines.join(QLatin1Char('\n')));
         showNextBoard_->setAccessibleName(toQString(s.caption));
         if (s.visible) styleBigButton(showNextBoard_);
         showNextBoard_->setEnabled(s.enabled);
