@@ -1,6 +1,12 @@
 #include "storage/settingsstore.h"
 
+#include "childprocess.h"
+
+#include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +46,7 @@ TEST_F(SettingsStore, FirstRunAndValuesThatAreNotText) {
     EXPECT_EQ(LoadSettings(store), want);
     // The overloads without a store use the same place.
     want.NumberOfDice = 4;
-    SaveSettings(want);
+    EXPECT_TRUE(SaveSettings(want));
     store.sync();
     EXPECT_EQ(LoadSettings(store), want);
     EXPECT_EQ(LoadSettings(), want);
@@ -99,6 +105,30 @@ TEST_F(SettingsStore, EveryValueFromText) {
         EXPECT_EQ(LoadSettings(store), want);
     }
     EXPECT_EQ(LeadingNumber(QStringLiteral("-99999999999999")), INT32_MIN);
+}
+
+// A store whose file cannot be written reports it; the old file stays.
+TEST(SettingsFile, FailedWriteIsReported) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("locked/Rollwell2.conf"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+    {
+        QSettings first(file, QSettings::IniFormat);
+        ASSERT_TRUE(SaveSettings(first, Settings{}));
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    Settings changed;
+    changed.NumberOfDice = 4;
+    EXPECT_TRUE(InChild([&] {
+        QSettings store(file, QSettings::IniFormat);
+        return !SaveSettings(store, changed);
+    }));
+    chmod(folder.constData(), 0755);
+    QSettings reread(file, QSettings::IniFormat);
+    EXPECT_EQ(LoadSettings(reread), Settings{});
 }
 
 } // namespace
