@@ -2,6 +2,7 @@
 
 #include "support/invariants.h"
 
+#include <ostream>
 #include <tuple>
 
 namespace rollwell {
@@ -38,7 +39,7 @@ TEST_F(GameEnd, FinalPlacementWithRollsLeftAsksAndUndoReopensTheLastCell) {
     for (int players : {2, 1}) {
         SCOPED_TRACE(players);
         platform.endGameDialogs = 0;
-        platform.records.clear();
+        platform.clearLog();
         begin(players);
         finish(3 - players, EndGameAnswer::Undo);
         EXPECT_EQ(platform.endGameDialogs, 1);
@@ -48,11 +49,23 @@ TEST_F(GameEnd, FinalPlacementWithRollsLeftAsksAndUndoReopensTheLastCell) {
         EXPECT_FALSE(board().cmdNextPlayer.visible);
         EXPECT_EQ(board().StatusPanel(2).text, "Place your score or roll the dice");
         EXPECT_EQ(checkAll(*engine), "");
+        if (players == 1) {
+            // Redo asks again; Undo again leaves nothing to take back, so Undo
+            // stays off and the sheet's count stays true to its cells.
+            platform.endGameAnswers = {EndGameAnswer::Undo};
+            engine->mnuUndoRedo_Click();
+            EXPECT_TRUE(!board().mnuUndoUndo.enabled && board().mnuUndoRedo.enabled);
+            engine->mnuUndoUndo_Click();
+            EXPECT_EQ(checkAll(*engine), "");
+        }
 
         // Asked again: a lone player replays the placement through Redo.
         players == 1 ? engine->mnuUndoRedo_Click() : engine->cellClick(3, 12);
-        EXPECT_EQ(platform.endGameDialogs, 2);
+        EXPECT_EQ(platform.endGameDialogs, 4 - players);
         EXPECT_EQ(platform.records.size(), 1u);
+        // The top-scores window knows a replayed result, to play no music for it.
+        ASSERT_EQ(platform.topScores.size(), 1u);
+        EXPECT_EQ(platform.topScores[0].RedoPlacement, players == 1);
         EXPECT_EQ(engine->game().GameFinished, players == 1);
         EXPECT_EQ(board().cmdNextPlayer.visible, players == 2);
         // A recorded result stays recorded.
@@ -94,8 +107,8 @@ TEST_F(GameEnd, OnePlayerThirdRollFinalPlacementEndsAtOnce) {
     ASSERT_EQ(platform.topScores.size(), 1u);
     const TopScoresRequest& shown = platform.topScores[0];
     EXPECT_EQ(std::tie(shown.ScoresFromGame, shown.OpenedFromMain, shown.LastScore, shown.LastRank,
-                       shown.tableNumber),
-              std::make_tuple(true, true, 30, 7, 4));
+                       shown.tableNumber, shown.RedoPlacement),
+              std::make_tuple(true, true, 30, 7, 4, false));
     EXPECT_TRUE(engine->game().GameFinished);
     EXPECT_FALSE(board().mnuUndoUndo.enabled || board().mnuUndoRedo.enabled);
     EXPECT_FALSE(board().picRollDices.enabled);
@@ -120,6 +133,8 @@ struct Duel {
     bool player1Placed;       // player 1's score entered the table
     const char* winner;
     const char* sound;
+    // Test names show the outcome, never the pointers' bytes.
+    friend void PrintTo(const Duel& d, std::ostream* os) { *os << d.winner; }
 };
 
 class TwoPlayerEnd : public GameEnd, public ::testing::WithParamInterface<Duel> {};
@@ -157,6 +172,7 @@ TEST_P(TwoPlayerEnd, Player1IsRecordedFirstThenTheWinnerIsShown) {
     EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 1's  Board");
     engine->cmdShowNextBoard_Click();
     EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 2's  Board");
+    EXPECT_EQ(board().caption, "Rollwell - Player 1");
     EXPECT_EQ(board().lblGrandTotal.text, total1);
     engine->cmdShowNextBoard_Click();
     EXPECT_EQ(board().lblGrandTotal.text, total2);

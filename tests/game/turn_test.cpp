@@ -1,5 +1,8 @@
 #include "gamefixture.h"
 
+#include <cmath>
+#include <limits>
+
 namespace rollwell {
 namespace {
 
@@ -30,13 +33,16 @@ TEST_F(Turn, FirstRollOffersTheColumnRules) {
     EXPECT_THAT(platform.soundNames(), ElementsAre("rollAll"));
     EXPECT_EQ(platform.pauses, std::vector<int>(9, 60)); // the shake
 
-    // The lowest shake value shows face two, never face one.
+    // The lowest shake value shows face two, never face one; a source straying
+    // out of [0, 1) still gives faces.
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> stray = {1e300, inf, -inf, std::nan(""), -1.0, 1.0};
     for (int i = 0; i < 54; ++i)
-        platform.queueRandom(i < 27 ? 0.0 : 0.9999);
-    for (int i = 0; i < 6; ++i)
-        platform.queueRandom(0.0);
+        platform.queueRandom(i < 27 ? 0.0 : stray[i % 6]);
+    for (double r : stray)
+        platform.queueRandom(r);
     engine->picRollDices_MouseUp();
-    EXPECT_EQ(dice(), std::vector<int32_t>(6, 1));
+    EXPECT_EQ(dice(), (std::vector<int32_t>{6, 6, 1, 1, 1, 6}));
 }
 
 TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
@@ -141,6 +147,8 @@ TEST_F(Turn, HoldingDice) {
     EXPECT_FALSE(board().picRollDices.enabled);
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
     EXPECT_TRUE(board().PicDiceOff[0].visible && !board().picDice[0].visible);
+    engine->picRollDices_MouseDown(); // a switched-off button never looks pressed
+    EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
     engine->Form_KeyPress(13); // no roll while every die is held
     EXPECT_EQ(engine->turn().RollCount, 1);
 
@@ -231,6 +239,8 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     EXPECT_FALSE(board().cmdNextPlayer.visible);
     EXPECT_TRUE(engine->game().secondPlayerOnTurn());
     EXPECT_TRUE(offered(1, 0)) << "player 2's Down column starts at row 0";
+    engine->cmdShowNextBoard_Click(); // hidden during the game: the sheets stay
+    EXPECT_TRUE(engine->sheet().isEmpty(1, 0) && board().lbl(1, 0).text.empty());
     engine->cmdUp_Click(12);
     EXPECT_EQ(board().StatusPanel(3).text, "2 : 100") << "player 1's total comes first";
 
