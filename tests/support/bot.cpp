@@ -2,6 +2,12 @@
 
 #include "support/invariants.h"
 
+#include "sheet/scoring.h"
+
+#include <algorithm>
+#include <span>
+#include <tuple>
+
 namespace rollwell {
 
 Bot::Bot(const Settings& settings, Options options)
@@ -34,8 +40,10 @@ int Bot::playGame() {
     }
     if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
     const SheetPair& sheets = engine_.game().sheets;
-    int placed = sheets.shown.PlacedCount;
     const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
+    for (const auto* s : {&sheets.shown, other ? &*other : nullptr})
+        bonuses_ += s ? static_cast<int>(std::ranges::count(s->BonusAwarded, true)) : 0;
+    int placed = sheets.shown.PlacedCount;
     if (other) placed += other->PlacedCount;
     return placed;
 }
@@ -61,7 +69,30 @@ bool Bot::clickSomeOfferedCell() {
         }
     }
     if (offered.empty()) return false;
-    const auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
+    auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
+    const bool rolled = std::ranges::all_of(dice(), [](int32_t f) { return f >= 1 && f <= 6; });
+    if (upperTurn_ && rolled) {
+        // The offered upper row the dice fill best, if they hold three of its
+        // face; otherwise any lower row, to keep the upper rows for good rolls.
+        int32_t best = 0;
+        std::vector<std::pair<int, int>> lower;
+        for (auto [oc, orow] : offered) {
+            if (!IsUpperRow(orow)) {
+                lower.emplace_back(oc, orow);
+                continue;
+            }
+            const int32_t value = ScoreForRow(static_cast<ScoreRow>(orow), dice());
+            if (value >= 3 * (orow + 1) && value > best) {
+                best = value;
+                c = oc;
+                r = orow;
+            }
+        }
+        if (best == 0 && !lower.empty()) {
+            std::tie(c, r) =
+                lower[std::uniform_int_distribution<size_t>(0, lower.size() - 1)(rng_)];
+        }
+    }
     if (chance(options_.endGameUndoChance)) {
         platform_.endGameAnswers.push_back(EndGameAnswer::Undo);
     }
@@ -69,6 +100,31 @@ bool Bot::clickSomeOfferedCell() {
     platform_.endGameAnswers.clear();
     after("click " + std::to_string(c) + "/" + std::to_string(r), true);
     return true;
+}
+
+// Holds every die showing the most common face and releases the others.
+void Bot::holdMostCommonFace() {
+    const std::span<const int32_t> faces = dice();
+    std::array<int, 7> counts{};
+    for (int32_t f : faces)
+        counts[static_cast<size_t>(f)] += 1;
+    const auto face = std::ranges::max_element(counts) - counts.begin();
+    const Board& b = engine_.board();
+    for (int i = 0; i < static_cast<int>(faces.size()); ++i) {
+        const bool hold = faces[static_cast<size_t>(i)] == face;
+        if (hold && b.picDice[i].visible && b.picDice[i].enabled) engine_.picDice_Click(i);
+        if (!hold && b.PicDiceOff[i].visible && b.PicDiceOff[i].enabled)
+            engine_.PicDiceOff_Click(i);
+    }
+    after("hold for an upper row");
+}
+
+// Redo; a replay of the sheet's last cell may be answered Undo again.
+void Bot::redo() {
+    if (chance(options_.endGameUndoChance)) platform_.endGameAnswers.push_back(EndGameAnswer::Undo);
+    engine_.mnuUndoRedo_Click();
+    platform_.endGameAnswers.clear();
+    after("Redo");
 }
 
 void Bot::step() {
@@ -100,8 +156,7 @@ void Bot::step() {
         return;
     }
     if (b.mnuUndoRedo.enabled && chance(options_.redoChance)) {
-        e.mnuUndoRedo_Click();
-        after("Redo");
+        redo();
         return;
     }
     if (chance(options_.hintChance)) {
@@ -128,6 +183,7 @@ void Bot::step() {
     }
     const bool canRoll = b.picRollDices.enabled && b.picRollDices.visible;
     if (t.RollCount == 0 && !t.Announced) {
+        upperTurn_ = chance(options_.upperChance);
         if (canRoll) {
             e.picRollDices_MouseUp();
             after("roll", false, true);
@@ -136,8 +192,11 @@ void Bot::step() {
         if (!clickSomeOfferedCell()) failures_.push_back("stuck before the first roll");
         return;
     }
-    // Hold or release a die now and then.
-    for (int i = 0; i < e.game().diceInPlay(); ++i) {
+    // Hold or release a die now and then, or keep a face for an upper row.
+    if (upperTurn_ && t.RollCount < 3 &&
+        std::ranges::all_of(dice(), [](int32_t f) { return f >= 1; }))
+        holdMostCommonFace();
+    for (int i = 0; i < e.game().diceInPlay() && !upperTurn_; ++i) {
         if (!chance(0.2)) continue;
         if (b.picDice[i].visible && b.picDice[i].enabled) {
             e.picDice_Click(i);

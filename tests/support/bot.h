@@ -4,6 +4,7 @@
 #include "support/scriptedplatform.h"
 
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ class Bot {
         double hintChance = 0.0;
         double modeSwitchChance = 0.0;
         double newGameChance = 0.0;
-        double endGameUndoChance = 0.0;
+        double endGameUndoChance = 0.0; // "Finish Game?" answered Undo, also after Redo
+        double upperChance = 0.0;       // a turn played for an upper row
     };
 
     Bot(const Settings& settings, Options options);
@@ -35,6 +37,8 @@ class Bot {
     ScriptedPlatform& platform() { return platform_; }
     const std::vector<std::string>& failures() const { return failures_; }
     long events() const { return events_; }
+    // Upper bonuses standing at the end of the games played.
+    int bonuses() const { return bonuses_; }
 
   private:
     void step();
@@ -44,6 +48,11 @@ class Bot {
     void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
     void runAnimation();
     bool clickSomeOfferedCell();
+    void holdMostCommonFace();
+    std::span<const int32_t> dice() const {
+        return {engine_.turn().DiceValues.data(), static_cast<size_t>(engine_.game().diceInPlay())};
+    }
+    void redo();
 
     Settings settings_;
     ScriptedPlatform platform_;
@@ -53,6 +62,8 @@ class Bot {
     std::vector<std::string> failures_;
     PlayerSheet snapshot_[2];
     long events_ = 0;
+    int bonuses_ = 0;
+    bool upperTurn_ = false;
     bool abandoned_ = false;
 };
 
