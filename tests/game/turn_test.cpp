@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace rollwell {
 namespace {
@@ -265,55 +266,43 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     EXPECT_EQ(offeredCount(), 12);
 }
 
+// New Game asks first during a game, also one whose second roll is blocked;
+// without the question it starts at once and lets the next game roll.
 TEST_F(Turn, NewGame) {
-    start();
-    engine->mnuNewGame_Click(); // before the first roll: nothing to discard
-    EXPECT_TRUE(platform.messages.empty() && platform.sounds.empty());
-    EXPECT_FALSE(board().tmrAnimation.running);
-
-    roll({1, 2, 3, 4, 5, 6});
-    engine->cmdRand_Click(5);
-    roll({6, 6, 6, 6, 6, 6});
-    const PlayerSheet sheet = engine->sheet();
-    platform.clearLog();
-    platform.answers.push_back(MsgAnswer::Cancel);
-    engine->mnuNewGame_Click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Confirm");
-    EXPECT_EQ(platform.messages[0].text, "Quit this Game?");
-    EXPECT_EQ(platform.messages[0].buttons, MsgButtons::OkCancel);
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Question);
-    EXPECT_EQ(engine->sheet(), sheet);
-    EXPECT_EQ(engine->turn().RollCount, 1);
-
-    engine->mnuNewGame_Click(); // OK
-    EXPECT_EQ(engine->sheet(), PlayerSheet{});
-    EXPECT_EQ(board().lbl(3, 5).text, "");
-    EXPECT_FALSE(engine->game().GameStarted);
-    EXPECT_THAT(platform.soundNames(), ElementsAre("newGame"));
-    EXPECT_FALSE(board().picRollDices.enabled) << "not while the board is being built";
-    finishAnimation();
-    EXPECT_TRUE(board().picRollDices.enabled);
-    engine->tmrRollDice_Timer();
-    EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
-    engine->tmrRollDice_Timer(); // the second tick
-    EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
-}
-
-TEST_F(Turn, NewGameWithoutConfirmationLeavesRollingPossible) {
-    settings.ConfirmQuitGame = false;
-    start();
-    announceCellsOpen(13);
-    roll({1, 2, 3, 4, 5, 6});
-    roll({1, 2, 3, 4, 5, 6});
-    ASSERT_TRUE(engine->game().RollingBlocked);
-    platform.clearLog();
-    engine->mnuNewGame_Click();
-    EXPECT_TRUE(platform.messages.empty());
-    finishAnimation();
-    EXPECT_FALSE(engine->game().RollingBlocked);
-    EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollDice);
-    EXPECT_TRUE(board().picRollDices.enabled);
+    for (bool confirm : {true, false}) {
+        platform = ScriptedPlatform();
+        settings.ConfirmQuitGame = confirm;
+        start();
+        engine->mnuNewGame_Click(); // before the first roll: nothing to discard
+        EXPECT_TRUE(platform.messages.empty() && platform.sounds.empty());
+        announceCellsOpen(13);
+        roll({1, 2, 3, 4, 5, 6});
+        roll({1, 2, 3, 4, 5, 6});
+        ASSERT_TRUE(engine->game().RollingBlocked);
+        const PlayerSheet sheet = engine->sheet();
+        platform.clearLog();
+        platform.answers = {MsgAnswer::Cancel};
+        engine->mnuNewGame_Click();
+        ASSERT_EQ(platform.messages.size(), confirm ? 1u : 0u);
+        EXPECT_EQ(engine->sheet() == sheet, confirm);
+        if (confirm) {
+            const auto& m = platform.messages[0];
+            EXPECT_EQ(std::tie(m.title, m.text, m.buttons, m.icon),
+                      std::make_tuple(std::string("Confirm"), std::string("Quit this Game?"),
+                                      MsgButtons::OkCancel, MsgIcon::Question));
+            engine->mnuNewGame_Click(); // OK
+        }
+        EXPECT_EQ(engine->sheet(), PlayerSheet{});
+        EXPECT_FALSE(engine->game().GameStarted || engine->game().RollingBlocked);
+        EXPECT_EQ(platform.soundNames().back(), "newGame");
+        finishAnimation();
+        EXPECT_TRUE(board().picRollDices.enabled);
+        EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollDice);
+        engine->tmrRollDice_Timer();
+        EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
+        engine->tmrRollDice_Timer(); // the second tick
+        EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
+    }
 }
 
 TEST_F(Turn, KeysAndClock) {
