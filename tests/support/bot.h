@@ -46,13 +46,12 @@ class Bot {
     // Checks the rules after an event. Cells may empty by Undo and New Game;
     // hint labels are checked where an event has just written them.
     void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
-    void runAnimation();
+    void roll();
     bool clickSomeOfferedCell();
-    void holdMostCommonFace();
+    void holdSomeDice();
     std::span<const int32_t> dice() const {
         return {engine_.turn().DiceValues.data(), static_cast<size_t>(engine_.game().diceInPlay())};
     }
-    void redo();
 
     Settings settings_;
     ScriptedPlatform platform_;
