@@ -42,6 +42,15 @@ TEST_F(Hints, FirstRollValuesEveryScoringRow) {
     }
 }
 
+// With hints always on from an earlier run, the first roll is valued at once.
+TEST_F(Hints, SavedAlwaysModeValuesTheFirstRoll) {
+    settings.hintAllways = true;
+    start(4, 4);
+    roll({3, 5, 3, 5, 3});
+    EXPECT_EQ(hints(), "shown 2:9 4:10 6:19 7:19 8:29 9:39");
+    EXPECT_FALSE(board().tbHint.enabled);
+}
+
 // One request per roll; the values vanish at the next roll, never come after a
 // placement, and skip the rows closed by an announcement.
 TEST_F(Hints, ByRequestOncePerRoll) {

@@ -194,8 +194,14 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     EXPECT_EQ(engine->turn().RollCount, 2);
     engine->cmdRand_Click(1);
 
-    // Accepted: a new game at once, without "Quit this Game?".
+    // Accepted: a new game at once, without "Quit this Game?"; its animation
+    // (pattern 2 builds the board from nothing) starts from its first frame.
+    platform.queueRandom(1.5 / 9);
     options([](Settings& s) { s.NumberOfDice = 5; });
+    ASSERT_EQ(engine->animation().AnimationPattern, 2);
+    for (int c = 1; c <= kColumnCount; ++c)
+        for (int r = 0; r < kRowCount; ++r)
+            EXPECT_FALSE(board().cmd(c, r).visible) << c << "/" << r;
     ASSERT_EQ(platform.messages.size(), 2U);
     EXPECT_EQ(platform.messages[1].title, "Start a New Game?");
     EXPECT_FALSE(engine->game().GameStarted);
