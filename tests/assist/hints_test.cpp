@@ -26,29 +26,20 @@ class Hints : public GameFixture {
     }
 };
 
-// The first roll of a Yamb game offers every row: each row that scores gets its
-// value, rows worth nothing stay empty, and the dice stay where they lie.
-TEST_F(Hints, FirstRollValuesEveryScoringRow) {
-    for (const auto& [faces, expected] : std::vector<std::pair<std::vector<int>, std::string>>{
-             {{3, 5, 3, 5, 3}, "shown 2:9 4:10 6:19 7:19 8:29 9:39"},
-             // Six dice: every row takes the best five.
-             {{6, 1, 6, 6, 6, 6}, "shown 0:1 5:30 6:30 7:25 8:40 11:60 12:100"},
-             {{1, 2, 3, 4, 5, 6}, "shown 0:1 1:2 2:3 3:4 4:5 5:6 6:20 7:15 10:60"}}) {
-        start(4, static_cast<int>(faces.size()) - 1);
-        roll(faces);
-        engine->HintRequest();
-        EXPECT_EQ(hints(), expected);
-        EXPECT_EQ(dice(), std::vector<int32_t>(faces.begin(), faces.end()));
-    }
-}
-
-// With hints always on from an earlier run, the first roll is valued at once.
+// With hints always on from an earlier run, the first roll of the first game
+// is valued at once: every offered row that scores gets its value, and the
+// dice stay where they lie.
 TEST_F(Hints, SavedAlwaysModeValuesTheFirstRoll) {
     settings.hintAllways = true;
-    start(4, 4);
-    roll({3, 5, 3, 5, 3});
-    EXPECT_EQ(hints(), "shown 2:9 4:10 6:19 7:19 8:29 9:39");
-    EXPECT_FALSE(board().tbHint.enabled);
+    for (const auto& [faces, expected] : std::vector<std::pair<std::vector<int>, std::string>>{
+             {{3, 5, 3, 5, 3}, "shown 2:9 4:10 6:19 7:19 8:29 9:39"},
+             {{6, 1, 6, 6, 6, 6}, "shown 0:1 5:30 6:30 7:25 8:40 11:60 12:100"}}) {
+        start(4, static_cast<int>(faces.size()) - 1);
+        roll(faces);
+        EXPECT_EQ(hints(), expected);
+        EXPECT_EQ(dice(), std::vector<int32_t>(faces.begin(), faces.end()));
+        EXPECT_FALSE(board().tbHint.enabled);
+    }
 }
 
 // One request per roll; the values vanish at the next roll, never come after a
