@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <sstream>
+#include <tuple>
 
 namespace rollwell {
 
@@ -83,13 +84,13 @@ std::string checkOfferedCells(const Engine& engine) {
 }
 
 std::string checkDice(const Engine& engine) {
-    std::ostringstream err;
-    if (engine.turn().RollCount == 0 && !engine.turn().Announced) return {};
-    for (int i = 0; i < engine.game().diceInPlay(); ++i) {
-        const int32_t v = engine.turn().DiceValues[i];
-        if (v < 1 || v > 6) err << "die " << i << " shows " << v << "; ";
-    }
-    return err.str();
+    const TurnState& t = engine.turn();
+    const auto faces =
+        std::span(t.DiceValues).first(static_cast<size_t>(engine.game().diceInPlay()));
+    const bool rolled = t.RollCount > 0 || t.Announced;
+    return rolled && !std::ranges::all_of(faces, [](int32_t v) { return v >= 1 && v <= 6; })
+               ? "a die shows no face; "
+               : "";
 }
 
 std::string checkCommands(const Engine& engine) {
@@ -121,26 +122,18 @@ std::string checkAll(const Engine& engine) {
 
 std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
                           const PlayerSheet& sheetAfter, const TurnState& turnAfter) {
-    std::ostringstream err;
     // Undo shows an empty grand total as "0" in a two-player game; the replay
     // of an announcement writes no total, so only the value must agree.
-    PlayerSheet before = sheetBefore;
-    PlayerSheet after = sheetAfter;
+    PlayerSheet before = sheetBefore, after = sheetAfter;
     before.GrandTotal = valueOf(before.GrandTotal);
     after.GrandTotal = valueOf(after.GrandTotal);
-    if (before != after) err << "sheet differs; ";
-    const TurnState& a = turnBefore;
-    const TurnState& b = turnAfter;
-    if (a.RollCount != b.RollCount || a.RollsUsed != b.RollsUsed) err << "roll counters differ; ";
-    if (a.CurrentColumn != b.CurrentColumn || a.CurrentRow != b.CurrentRow)
-        err << "current cell differs; ";
-    if (a.Announced != b.Announced || a.AnnounceStanding != b.AnnounceStanding ||
-        a.HideAnnounceOnRoll != b.HideAnnounceOnRoll)
-        err << "announcement flags differ; ";
-    if (a.DiceValues != b.DiceValues || a.DiceHeld != b.DiceHeld) err << "dice differ; ";
-    if (a.SavedDice != b.SavedDice || a.SavedHeld != b.SavedHeld) err << "saved dice differ; ";
-    if (a.LastPlacedScore != b.LastPlacedScore) err << "placed score differs; ";
-    return err.str();
+    const auto turn = [](const TurnState& t) {
+        return std::tie(t.RollCount, t.RollsUsed, t.CurrentColumn, t.CurrentRow, t.Announced,
+                        t.AnnounceStanding, t.HideAnnounceOnRoll, t.DiceValues, t.DiceHeld,
+                        t.SavedDice, t.SavedHeld, t.LastPlacedScore);
+    };
+    return std::string(before != after ? "sheet differs; " : "") +
+           (turn(turnBefore) != turn(turnAfter) ? "turn differs; " : "");
 }
 
 std::string checkHintLabels(const Engine& engine) {
@@ -148,17 +141,17 @@ std::string checkHintLabels(const Engine& engine) {
     const GameState& g = engine.game();
     std::ostringstream err;
     const bool shown = engine.settings().hintAllways || g.HintRefreshPending;
-    const auto& values = engine.turn().DiceValues;
-    const std::span<const int32_t> dice(values.data(), static_cast<size_t>(g.diceInPlay()));
-    const bool rolled =
-        std::all_of(dice.begin(), dice.end(), [](int32_t v) { return v >= 1 && v <= 6; });
+    const auto dice =
+        std::span(engine.turn().DiceValues).first(static_cast<size_t>(g.diceInPlay()));
+    const bool rolled = std::ranges::all_of(dice, [](int32_t v) { return v >= 1 && v <= 6; });
     for (int r = 0; r < kRowCount; ++r) {
         if (b.lblTip[r].visible != shown) err << "hint label " << r << " visibility wrong; ";
         if (!shown) continue;
         bool offered = false;
         for (int c = 1; c <= kColumnCount; ++c)
             offered = offered || b.cmd(c, r).visible;
-        const int32_t value = rolled ? ScoreForRow(static_cast<ScoreRow>(r), dice) : 0;
+        const int32_t value =
+            rolled ? ScoreForRow(static_cast<ScoreRow>(r), std::span<const int32_t>(dice)) : 0;
         const std::string expected = offered && value > 0 ? std::to_string(value) : "";
         if (b.lblTip[r].text != expected) {
             err << "hint " << r << " shows '" << b.lblTip[r].text << "' not '" << expected << "'; ";
