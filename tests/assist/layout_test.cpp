@@ -202,7 +202,10 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     roll({1, 2, 3, 4, 5, 6});
     platform.answers.push_back(MsgAnswer::Cancel);
     engine->mnuNewGame_Click();
-    EXPECT_EQ(platform.messages.back().text, "Quit this Game?");
+    const auto& m = platform.messages.back();
+    EXPECT_EQ(std::tie(m.title, m.text, m.buttons, m.icon),
+              std::make_tuple(std::string("Confirm"), std::string("Quit this Game?"),
+                              MsgButtons::OkCancel, MsgIcon::Question));
     EXPECT_TRUE(engine->game().GameStarted);
 }
 

@@ -240,42 +240,28 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     EXPECT_EQ(offeredCount(), 12);
 }
 
-// New Game asks first during a game, also one whose second roll is blocked;
-// without the question it starts at once and lets the next game roll.
-TEST_F(Turn, NewGame) {
-    for (bool confirm : {true, false}) {
-        platform = ScriptedPlatform();
-        settings.ConfirmQuitGame = confirm;
-        start();
-        engine->mnuNewGame_Click(); // before the first roll: nothing to discard
-        EXPECT_TRUE(platform.sounds.empty());
-        announceCellsOpen(13);
-        roll({1, 2, 3, 4, 5, 6});
-        roll({1, 2, 3, 4, 5, 6});
-        ASSERT_TRUE(engine->game().RollingBlocked);
-        const PlayerSheet sheet = engine->sheet();
-        platform.clearLog();
-        platform.answers = {MsgAnswer::Cancel};
-        engine->mnuNewGame_Click();
-        ASSERT_EQ(platform.messages.size(), confirm ? 1u : 0u);
-        EXPECT_EQ(engine->sheet() == sheet, confirm);
-        if (confirm) {
-            const auto& m = platform.messages[0];
-            EXPECT_EQ(std::tie(m.title, m.text, m.buttons, m.icon),
-                      std::make_tuple(std::string("Confirm"), std::string("Quit this Game?"),
-                                      MsgButtons::OkCancel, MsgIcon::Question));
-            engine->mnuNewGame_Click(); // OK
-        }
-        EXPECT_EQ(engine->sheet(), PlayerSheet{});
-        EXPECT_FALSE(engine->game().GameStarted || engine->game().RollingBlocked);
-        EXPECT_EQ(platform.soundNames().back(), "newGame");
-        finishAnimation();
-        EXPECT_TRUE(board().picRollDices.enabled);
-        engine->tmrRollDice_Timer();
-        EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
-        engine->tmrRollDice_Timer(); // the second tick
-        EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
-    }
+// Without the question New Game starts at once, also over a game whose second
+// roll is blocked, and lets the next game roll. (The question itself is
+// checked with the options.)
+TEST_F(Turn, NewGameWithoutConfirmation) {
+    settings.ConfirmQuitGame = false;
+    start();
+    engine->mnuNewGame_Click(); // before the first roll: nothing to discard
+    EXPECT_TRUE(platform.sounds.empty());
+    announceCellsOpen(13);
+    roll({1, 2, 3, 4, 5, 6});
+    roll({1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(engine->game().RollingBlocked);
+    platform.clearLog();
+    engine->mnuNewGame_Click();
+    EXPECT_TRUE(platform.messages.empty() && engine->sheet() == PlayerSheet{});
+    EXPECT_EQ(platform.soundNames().back(), "newGame");
+    finishAnimation();
+    EXPECT_TRUE(board().picRollDices.enabled && !engine->game().RollingBlocked);
+    engine->tmrRollDice_Timer();
+    EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
+    engine->tmrRollDice_Timer(); // the second tick
+    EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
 }
 
 TEST_F(Turn, KeysAndClock) {

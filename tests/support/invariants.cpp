@@ -9,6 +9,8 @@
 
 namespace rollwell {
 
+namespace {
+
 std::string checkSheetTotals(const PlayerSheet& s, bool yamb) {
     std::ostringstream err;
     int placed = 0;
@@ -114,6 +116,8 @@ std::string checkCommands(const Engine& engine) {
         err << "Undo offered on a full sheet; ";
     return err.str();
 }
+
+} // namespace
 
 std::string checkAll(const Engine& engine) {
     return checkSheetTotals(engine.sheet(), engine.settings().isYamb()) +
