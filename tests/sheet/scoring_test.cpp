@@ -60,46 +60,33 @@ int32_t definitionOfFive(ScoreRow row, std::array<int32_t, 5> d) {
 }
 
 // Six dice: the best five for every row, except Min, which takes the five lowest.
-int32_t definitionOfSix(ScoreRow row, const std::array<int32_t, 6>& d) {
+int32_t definition(ScoreRow row, const std::vector<int32_t>& d) {
+    if (d.size() == 5) return definitionOfFive(row, {d[0], d[1], d[2], d[3], d[4]});
     std::vector<int32_t> values;
-    for (int skip = 0; skip < 6; ++skip) {
-        std::array<int32_t, 5> five{};
-        for (int i = 0, k = 0; i < 6; ++i) {
-            if (i != skip) five[k++] = d[i];
-        }
-        values.push_back(definitionOfFive(row, five));
+    for (size_t skip = 0; skip < 6; ++skip) {
+        std::vector<int32_t> five = d;
+        five.erase(five.begin() + static_cast<std::ptrdiff_t>(skip));
+        values.push_back(definition(row, five));
     }
     return row == ScoreRow::Min ? *std::min_element(values.begin(), values.end())
                                 : *std::max_element(values.begin(), values.end());
 }
 
-// Every roll of N dice, in any order, in every row: the step-by-step scorer
-// gives the row's definition.
-template <size_t N, typename Definition> void expectEveryRoll(Definition definition) {
-    std::array<int32_t, N> d{};
-    int rolls = 1;
-    for (size_t i = 0; i < N; ++i)
-        rolls *= 6;
-    for (int code = 0; code < rolls; ++code) {
-        int c = code;
-        for (int32_t& v : d) {
-            v = c % 6 + 1;
-            c /= 6;
-        }
-        for (int r = 0; r < kRowCount; ++r) {
-            const auto row = static_cast<ScoreRow>(r);
-            ASSERT_EQ(ScoreForRow(row, d), definition(row, d))
-                << "row " << r << " dice " << ::testing::PrintToString(d);
+// Every roll of five and of six dice, in any order, in every row: the
+// step-by-step scorer gives the row's definition.
+TEST(Scoring, EveryRollMatchesTheDefinition) {
+    for (const int n : {5, 6}) {
+        std::vector<int32_t> d(static_cast<size_t>(n));
+        for (int code = 0; code < (n == 5 ? 7776 : 46656); ++code) {
+            for (int i = 0, c = code; i < n; ++i, c /= 6)
+                d[static_cast<size_t>(i)] = c % 6 + 1;
+            for (int r = 0; r < kRowCount; ++r) {
+                const auto row = static_cast<ScoreRow>(r);
+                ASSERT_EQ(ScoreForRow(row, d), definition(row, d))
+                    << "row " << r << " dice " << ::testing::PrintToString(d);
+            }
         }
     }
-}
-
-TEST(Scoring, EveryFiveDiceRollMatchesTheDefinition) {
-    expectEveryRoll<5>(definitionOfFive);
-}
-
-TEST(Scoring, EverySixDiceRollMatchesTheBestFive) {
-    expectEveryRoll<6>(definitionOfSix);
 }
 
 } // namespace

@@ -17,14 +17,11 @@ class Bot {
     struct Options {
         unsigned seed = 1;
         bool checks = true;
-        // Chances per decision of the extra moves the soak test mixes in.
-        double undoChance = 0.0;
-        double redoChance = 0.0;
-        double hintChance = 0.0;
-        double modeSwitchChance = 0.0;
-        double newGameChance = 0.0;
-        double endGameUndoChance = 0.0; // "Finish Game?" answered Undo, also after Redo
-        double upperChance = 0.0;       // a turn played for an upper row
+        // Chances per decision of the extra moves the soak test mixes in:
+        // "Finish Game?" answered Undo (also after Redo), a turn played for an
+        // upper row.
+        double undoChance = 0, redoChance = 0, hintChance = 0, modeSwitchChance = 0;
+        double newGameChance = 0, endGameUndoChance = 0, upperChance = 0;
     };
 
     Bot(const Settings& settings, Options options);
