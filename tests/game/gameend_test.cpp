@@ -162,6 +162,8 @@ TEST_P(TwoPlayerEnd, Player1IsRecordedFirstThenTheWinnerIsShown) {
     EXPECT_THAT(platform.soundNames(), ::testing::Contains(d.sound));
     EXPECT_TRUE(engine->game().GameFinished && checkAll(*engine).empty());
 
+    engine->Form_KeyPress(13); // Enter starts no turn while the sheets are compared
+    EXPECT_EQ(engine->turn().RollCount, 0);
     EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 1's  Board");
     engine->cmdShowNextBoard_Click();
     EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 2's  Board");

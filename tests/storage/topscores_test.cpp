@@ -212,6 +212,10 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
     EXPECT_TRUE(InChild(refused("Open scores", {})));
     ASSERT_EQ(chmod(scores.constData(), 0777), 0);
     EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
+    // A table that cannot be read is never overwritten: its entries would be lost.
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0222), 0);
+    EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
     EXPECT_EQ(ReadAll(path), table);
     EXPECT_EQ(QDir(scores).entryList(QDir::Files | QDir::Hidden), QStringList{"scores1.dat"});
     EXPECT_TRUE(InChild([this] { return InsertScore(path, Entry("Bo", 999)).rank == 1; }));
