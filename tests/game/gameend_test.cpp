@@ -128,8 +128,9 @@ struct Duel {
     bool player1Placed;       // player 1's score entered the table
     const char* winner;
     const char* sound;
+    const char* name;
     // Test names show the outcome, never the pointers' bytes.
-    friend void PrintTo(const Duel& d, std::ostream* os) { *os << d.winner; }
+    friend void PrintTo(const Duel& d, std::ostream* os) { *os << d.name; }
 };
 
 class TwoPlayerEnd : public GameEnd, public ::testing::WithParamInterface<Duel> {};
@@ -173,10 +174,11 @@ TEST_P(TwoPlayerEnd, Player1IsRecordedFirstThenTheWinnerIsShown) {
     EXPECT_EQ(board().lblGrandTotal.text, total2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outcomes, TwoPlayerEnd,
-                         ::testing::Values(Duel{2, 1, true, "Alexandra1Wins!", "applause"},
-                                           Duel{1, 2, false, "Bo        Wins!", "applause"},
-                                           Duel{2, 2, true, "It's a Draw!", "draw"}));
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, TwoPlayerEnd,
+    ::testing::Values(Duel{2, 1, true, "Alexandra1Wins!", "applause", "Player1Wins"},
+                      Duel{1, 2, false, "Bo        Wins!", "applause", "Player2Wins"},
+                      Duel{2, 2, true, "It's a Draw!", "draw", "Draw"}));
 
 } // namespace
 } // namespace rollwell
