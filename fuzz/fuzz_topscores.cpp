@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         file.close();
 
-        const auto rows = rollwell::ReadTableRows(path);
+        const auto rows = rollwell::ReadTableRows(path).rows;
         if (rows[19].key != QStringLiteral("t")) std::abort();
 
         const rollwell::InsertResult result = rollwell::InsertScore(path, probe);

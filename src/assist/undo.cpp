@@ -41,7 +41,6 @@ void Engine::Undo() {
         t.RedoAnnounce = false;
     }
     if (t.HideAnnounceOnRoll) t.RollCount = t.RollsUsed;
-    if (s.PlacedCount > 0 && !t.Announced) s.PlacedCount -= 1;
 
     if (t.RollCount == 3) {
         rollButtonOff();
@@ -88,7 +87,8 @@ void Engine::Undo() {
     default:
         break;
     }
-    if (row >= 0) s.TakeBack(t.CurrentColumn, row);
+    // Only a cell emptied here takes a placement off the count.
+    if (row >= 0 && s.TakeBack(t.CurrentColumn, row)) s.PlacedCount -= 1;
 
     if (!t.AnnounceStanding) {
         if (yamb()) {
@@ -163,9 +163,12 @@ void Engine::Redo() {
     }
     t.RedoPlacement = false;
 
-    // A replay that filled the sheet and finished the game, or recorded the
-    // player's result, leaves nothing to take back.
-    if (sheet_().PlacedCount < sheetCapacity()) board_.setUndoEnabled(true);
+    // Undo comes back only for a move the replay left standing: not when it
+    // filled the sheet and recorded the result, nor when "Finish Game?" was
+    // answered Undo again and the move is already taken back.
+    if (t.CurrentColumn != 0 && sheet_().PlacedCount < sheetCapacity()) {
+        board_.setUndoEnabled(true);
+    }
     playAsync("redo");
 }
 

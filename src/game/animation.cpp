@@ -1,4 +1,5 @@
 #include "game/engine.h"
+#include "game/randomvalue.h"
 
 #include <utility>
 
@@ -10,14 +11,6 @@ constexpr int kLastRow = kRowCount - 1;
 constexpr int kYambCellCount = kRowCount * kColumnCount; // 52
 constexpr int kFourColumnPatterns = 9;
 constexpr int kOneColumnPatterns = 4;
-
-// Int(x) kept within lo..hi, so that a random source straying out of [0, 1)
-// (or giving no number at all) can never pick outside the valid range.
-int32_t intWithin(double x, int32_t lo, int32_t hi) {
-    if (!(x >= lo)) return lo;
-    if (x >= hi) return hi;
-    return static_cast<int32_t>(x);
-}
 
 // Int(n × r + 1): a pattern 1..n.
 int32_t pickPattern(double r, int32_t n) {

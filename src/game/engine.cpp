@@ -179,6 +179,11 @@ void Engine::ShowPlayerName(int code) {
     if (code == 3) board_.StatusPanel(1).text = settings_.Player1;
 }
 
+void Engine::cmdShowNextBoard_Click() {
+    if (!board_.cmdShowNextBoard.visible || !board_.cmdShowNextBoard.enabled) return;
+    ShowOtherSheet();
+}
+
 void Engine::ShowOtherSheet() {
     static const std::string showPlayer1 = "    Show      Player 1's  Board";
     static const std::string showPlayer2 = "    Show      Player 2's  Board";

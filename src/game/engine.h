@@ -37,14 +37,14 @@ class Engine {
     void NewGame();
 
     // Dice and rolling.
-    void picRollDices_MouseDown();
-    void RollRequest();          // the roll button's mouse-up: any button rolls
-    void picRollDices_MouseUp(); // ignored while the roll button is disabled
+    void picRollDices_MouseDown(); // ignored while the roll button is disabled
+    void RollRequest();            // the roll button's mouse-up: any button rolls
+    void picRollDices_MouseUp();   // ignored while the roll button is disabled
     void picDice_Click(int index);
     void PicDiceOff_Click(int index);
     void tmrRollDice_Timer();
-    void cmdNextPlayer_Click(); // hands over and rolls for the next player
-    void cmdShowNextBoard_Click() { ShowOtherSheet(); }
+    void cmdNextPlayer_Click();    // hands over and rolls for the next player
+    void cmdShowNextBoard_Click(); // only while the finished duel offers it
 
     // Placing a score.
     void cmdDown_Click(int index);

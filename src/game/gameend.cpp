@@ -29,7 +29,8 @@ void Engine::FinishGame() {
     run_.ScoresFromGame = true;
     board_.StatusPanel(2).text.clear();
 
-    const TopScoresRequest request{true, true, run_.LastScore, run_.LastRank, table};
+    const TopScoresRequest request{true,          true,  run_.LastScore,
+                                   run_.LastRank, table, turn_.RedoPlacement};
     if (twoPlayers()) {
         if (result.placed) platform_.ShowTopScores(request);
         if (!game_.secondPlayerOnTurn()) {

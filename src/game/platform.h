@@ -29,7 +29,7 @@ struct TopScoresRequest {
     int32_t LastScore = 0;
     int32_t LastRank = -1;
     int tableNumber = 1;
-    bool RedoPlacement = false;
+    bool RedoPlacement = false; // the result comes from a replayed placement (Redo)
 };
 
 // The outcome of writing a result into its top-scores table.

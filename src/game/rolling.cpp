@@ -1,20 +1,21 @@
 #include "game/engine.h"
+#include "game/randomvalue.h"
 
 #include "sheet/scoring.h"
-
-#include <algorithm>
 
 namespace rollwell {
 
 namespace {
-// A face 1..6 from a uniform value, safe against a source that strays out of [0, 1).
+// A face 1..faces from a uniform value, safe against a source that strays out
+// of [0, 1).
 int32_t faceFrom(double r, int faces) {
-    const int v = static_cast<int>(faces * r) + 1;
-    return std::clamp(v, 1, faces);
+    return intWithin(faces * r + 1, 1, faces);
 }
 } // namespace
 
 void Engine::picRollDices_MouseDown() {
+    // A switched-off button keeps its picture: no mouse-up would put it back.
+    if (!board_.picRollDices.enabled || !board_.picRollDices.visible) return;
     board_.picRollDices.picture = RollPicture::picRollOn;
 }
 

@@ -137,7 +137,7 @@ Settings LoadSettings() {
     return LoadSettings(store);
 }
 
-void SaveSettings(QSettings& store, const Settings& s) {
+bool SaveSettings(QSettings& store, const Settings& s) {
     WriteRegistryText(store, QStringLiteral("NumberOfDice"), QString::number(s.NumberOfDice));
     WriteRegistryText(store, QStringLiteral("NumberOfPlayers"), QString::number(s.NumberOfPlayers));
     WriteRegistryText(store, QStringLiteral("NumberOfColumns"), QString::number(s.NumberOfColumns));
@@ -146,12 +146,15 @@ void SaveSettings(QSettings& store, const Settings& s) {
     for (const BooleanField& field : kBooleans) {
         WriteRegistryText(store, QLatin1String(field.name), BooleanText(s.*field.member));
     }
+    // The store writes its file through a save file of its own: a failure
+    // leaves the old file and shows in the status.
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
-void SaveSettings(const Settings& settings) {
+bool SaveSettings(const Settings& settings) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
-    SaveSettings(store, settings);
+    return SaveSettings(store, settings);
 }
 
 } // namespace rollwell

@@ -17,10 +17,10 @@ Settings LoadSettings(QSettings& store);
 Settings LoadSettings();
 
 // Numbers as decimal text, Booleans as "True"/"False", names as exactly ten
-// characters. A failed write is not reported: the game goes on with the values
-// in memory.
-void SaveSettings(QSettings& store, const Settings& settings);
-void SaveSettings(const Settings& settings);
+// characters. False when the store could not be written; the game goes on
+// with the values in memory either way.
+bool SaveSettings(QSettings& store, const Settings& settings);
+bool SaveSettings(const Settings& settings);
 
 // A text value; a missing value or one that is not text reads as "". The text
 // ends before its first NUL character.

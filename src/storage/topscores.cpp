@@ -40,24 +40,31 @@ constexpr Failure kDiskFull{61, "Disk full"};
 constexpr Failure kPermissionDenied{70, "Permission denied"};
 constexpr Failure kPathAccessError{75, "Path/File access error"};
 
+// A failure's title and text: the number, the description, what could not be
+// done and the file, run together.
+struct FailureMessage {
+    QString title;
+    QString text;
+};
+
+FailureMessage Describe(const char* title, Failure failure, const char* what, const QString& path) {
+    return {QString::fromLatin1(title), QString::number(failure.number) +
+                                            QLatin1String(failure.description) +
+                                            QLatin1String(what) + QDir::toNativeSeparators(path)};
+}
+
+FailureMessage CannotOpen(Failure failure, const QString& path) {
+    return Describe("Open scores", failure, "Cannot open ", path);
+}
+
 // Every failure ends the insertion with rank -1 and a message: the table could
 // not be opened ("Open scores") or the updated table could not be saved
 // ("Save scores"). The old table is left as it was in both cases.
-InsertResult FailedInsert(const char* title, Failure failure, const char* what,
-                          const QString& path) {
+InsertResult FailedInsert(const FailureMessage& message) {
     InsertResult result;
-    result.errorTitle = QString::fromLatin1(title);
-    result.errorText = QString::number(failure.number) + QLatin1String(failure.description) +
-                       QLatin1String(what) + QDir::toNativeSeparators(path);
+    result.errorTitle = message.title;
+    result.errorText = message.text;
     return result;
-}
-
-InsertResult CannotOpen(Failure failure, const QString& path) {
-    return FailedInsert("Open scores", failure, "Cannot open ", path);
-}
-
-InsertResult CannotSave(Failure failure, const QString& path) {
-    return FailedInsert("Save scores", failure, "Cannot save ", path);
 }
 
 Failure OpenFailure(const QFileDevice& file, const QString& path) {
@@ -73,6 +80,8 @@ Failure WriteFailure(const QFileDevice& file) {
         return kDiskFull;
     case QFileDevice::WriteError:
         return kDeviceIoError;
+    case QFileDevice::NoError:
+        return kDiskFull; // a write cut short without a reason: no room left
     default:
         return kPathAccessError;
     }
@@ -154,23 +163,11 @@ QString TableFilePath(int tableNumber) {
     return TableFilePath(ScoresFolder(), tableNumber);
 }
 
-qint64 StoredEntryCount(qint64 fileLength) {
-    const qint64 whole = fileLength / kRecordSize;
-    const qint64 rest = fileLength % kRecordSize;
-    if (2 * rest > kRecordSize) return whole + 1;
-    if (2 * rest == kRecordSize) return whole % 2 == 0 ? whole : whole + 1;
-    return whole;
-}
-
-QList<ScoreRecord> ParseRecords(const QByteArray& head, qint64 fileLength) {
-    // The length may promise a record the file cuts short (36 bytes count as
-    // two entries); only complete records are read.
-    const qint64 complete = head.size() / kRecordSize;
-    const qint64 count =
-        std::min({StoredEntryCount(fileLength), complete, qint64{kTablePositions}});
+QList<ScoreRecord> ParseRecords(const QByteArray& head) {
+    const qsizetype count = std::min<qsizetype>(head.size() / kRecordSize, kTablePositions);
     QList<ScoreRecord> records;
     records.reserve(count);
-    for (qint64 i = 0; i < count; ++i) {
+    for (qsizetype i = 0; i < count; ++i) {
         const char* at = head.constData() + i * kRecordSize;
         ScoreRecord record;
         record.name = DecodeWindows1252(QByteArray(at, kFieldWidth));
@@ -196,20 +193,22 @@ QByteArray TableBytes(const QList<ScoreRecord>& records) {
 
 InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
     const QFileInfo info(filePath);
-    if (!QDir().mkpath(info.absolutePath())) return CannotOpen(kFileNotFound, filePath);
+    if (!QDir().mkpath(info.absolutePath())) {
+        return FailedInsert(CannotOpen(kFileNotFound, filePath));
+    }
 
     TableHead head;
     QFile existing(filePath);
     if (existing.exists()) {
         std::optional<TableHead> read = ReadHead(existing);
         // An unreadable table is never overwritten: its entries would be lost.
-        if (!read) return CannotOpen(OpenFailure(existing, filePath), filePath);
+        if (!read) return FailedInsert(CannotOpen(OpenFailure(existing, filePath), filePath));
         head = *read;
     }
 
     const ScoreRecord entry{FitToWidth(record.name, kFieldWidth), record.score,
                             FitToWidth(record.date, kFieldWidth)};
-    QList<ScoreRecord> records = ParseRecords(head.bytes, head.length);
+    QList<ScoreRecord> records = ParseRecords(head.bytes);
     const auto count = static_cast<int>(records.size());
     InsertResult result;
     for (int i = 0; i < count; ++i) {
@@ -233,44 +232,64 @@ InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
     }
 
     SetHidden(filePath, false); // a hidden file cannot be replaced on Windows
+    // Unbuffered, a write that falls short (a full disk, a file-size limit)
+    // shows at once; a buffered one is only found when committing, and then
+    // not reliably. Any shortfall cancels the save: the old table stays.
     QSaveFile out(filePath);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         SetHidden(filePath, true);
-        return CannotOpen(OpenFailure(out, filePath), filePath);
+        return FailedInsert(CannotOpen(OpenFailure(out, filePath), filePath));
     }
     if (out.write(bytes) != bytes.size() || !out.commit()) {
         const Failure failure = WriteFailure(out);
         out.cancelWriting();
         SetHidden(filePath, true);
-        return CannotSave(failure, filePath);
+        return FailedInsert(Describe("Save scores", failure, "Cannot save ", filePath));
     }
     SetHidden(filePath, true);
     return result;
 }
 
-std::array<DisplayRow, kTablePositions> ReadTableRows(const QString& filePath) {
-    std::array<DisplayRow, kTablePositions> rows;
+TableRows ReadTableRows(const QString& filePath) {
+    TableRows table;
+    std::array<DisplayRow, kTablePositions>& rows = table.rows;
     for (int i = 0; i < kTablePositions; ++i) {
         rows[i].key = QChar(u'a' + i);
         rows[i].position = QLatin1Char(' ') + QString::number(i + 1);
     }
     QFile file(filePath);
-    if (!file.exists()) return rows;
+    if (!file.exists()) return table;
     const std::optional<TableHead> head = ReadHead(file);
-    if (!head) return rows;
-    const QList<ScoreRecord> records = ParseRecords(head->bytes, head->length);
+    if (!head) {
+        const FailureMessage message = CannotOpen(OpenFailure(file, filePath), filePath);
+        table.errorTitle = message.title;
+        table.errorText = message.text;
+        return table;
+    }
+    const QList<ScoreRecord> records = ParseRecords(head->bytes);
     for (int i = 0; i < records.size(); ++i) {
         const ScoreRecord& record = records[i];
         rows[i].name = ShownField(record.name);
         rows[i].score = record.score == kFillerScore ? QString() : QString::number(record.score);
         rows[i].date = ShownField(record.date);
     }
-    return rows;
+    return table;
 }
 
-bool ClearTable(const QString& filePath) {
+ClearResult ClearTable(const QString& filePath) {
+    ClearResult result;
     QFile file(filePath);
-    return file.exists() && file.remove();
+    if (!file.exists()) return result;
+    SetHidden(filePath, false); // a hidden file cannot be deleted on Windows
+    result.cleared = file.remove();
+    if (!result.cleared) {
+        SetHidden(filePath, true);
+        const FailureMessage message =
+            Describe("Clear scores", OpenFailure(file, filePath), "Cannot delete ", filePath);
+        result.errorTitle = message.title;
+        result.errorText = message.text;
+    }
+    return result;
 }
 
 bool TableExists(const QString& filePath) {

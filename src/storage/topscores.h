@@ -72,19 +72,28 @@ struct DisplayRow {
     bool operator==(const DisplayRow&) const = default;
 };
 
-std::array<DisplayRow, kTablePositions> ReadTableRows(const QString& filePath);
+// A table read for the window: its 20 rows, or the failure to show.
+struct TableRows {
+    std::array<DisplayRow, kTablePositions> rows;
+    std::optional<QString> errorTitle; // set when the table exists but cannot be read
+    std::optional<QString> errorText;
+};
+// A missing file: 20 filler rows, no error. A table that cannot be read shows
+// the filler rows too, with the failure to report.
+TableRows ReadTableRows(const QString& filePath);
 
-// Deletes the table; true when it existed and is gone.
-bool ClearTable(const QString& filePath);
+struct ClearResult {
+    bool cleared = false;              // the table existed and is gone
+    std::optional<QString> errorTitle; // set when it exists but cannot be deleted
+    std::optional<QString> errorText;
+};
+// Deletes the table. A missing table is no failure, and nothing is cleared.
+ClearResult ClearTable(const QString& filePath);
 bool TableExists(const QString& filePath);
 
-// Number of entries a file of that length holds: length / 24 rounded to the
-// nearest whole number, a half to even (484 -> 20, 36 -> 2, 60 -> 2, 12 -> 0).
-qint64 StoredEntryCount(qint64 fileLength);
-
-// The records of a table file's first bytes: only complete records, at most 20.
-// Reads nothing beyond the bytes given.
-QList<ScoreRecord> ParseRecords(const QByteArray& head, qint64 fileLength);
+// The records of a table file's first bytes: the complete records among them,
+// at most 20. Reads nothing beyond the bytes given.
+QList<ScoreRecord> ParseRecords(const QByteArray& head);
 
 // The 484 bytes of a table holding these records (at most 20) then fillers.
 QByteArray TableBytes(const QList<ScoreRecord>& records);

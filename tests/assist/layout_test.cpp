@@ -1,6 +1,7 @@
 #include "game/gamefixture.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace rollwell {
 namespace {
@@ -57,18 +58,15 @@ TEST_F(Window, VariantRoundTripThroughOptionsLeavesEveryElementWhereItWas) {
 
 TEST_F(Window, SixDiceChosenBeforeTheFirstRollRelayOutWithoutAQuestion) {
     start(4, 4, 1);
-    EXPECT_FALSE(board().picDice[5].visible);
-    EXPECT_EQ(std::pair(board().geometry.picDice[3].left, board().geometry.picDice[4].left),
-              std::pair(697, 1602));
-    options([](Settings& s) {
-        s.NumberOfColumns = 1;
-        s.NumberOfDice = 5;
-    });
+    const auto bottomRow = [this] {
+        return std::tuple(board().picDice[5].visible, board().geometry.picDice[3].left,
+                          board().geometry.picDice[4].left);
+    };
+    EXPECT_EQ(bottomRow(), std::tuple(false, 697, 1602));
+    options([](Settings& s) { s.NumberOfColumns = 1, s.NumberOfDice = 5; });
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(board().columns[2].Tot.visible);
-    EXPECT_TRUE(board().picDice[5].visible);
-    EXPECT_EQ(std::pair(board().geometry.picDice[3].left, board().geometry.picDice[4].left),
-              std::pair(245, 1150));
+    EXPECT_EQ(bottomRow(), std::tuple(true, 245, 1150));
     roll({1, 2, 3, 4, 5, 6});
     EXPECT_THAT(dice(), ::testing::ElementsAre(1, 2, 3, 4, 5, 6));
 }
@@ -101,7 +99,6 @@ TEST_F(Window, TwoPlayerGameReplacedByOnePlayerLeavesNoHandOverBehind) {
     options([](Settings& s) { s.NumberOfPlayers = 1; });
     ASSERT_EQ(platform.messages.size(), 1U); // a finished game still asks
     EXPECT_FALSE(board().cmdShowNextBoard.visible || board().cmdNextPlayer.visible);
-    EXPECT_EQ(engine->game().CurrentPlayer, 1);
     EXPECT_EQ(board().caption, "Rollwell 2.0");
     EXPECT_EQ(board().geometry, BoardGeometry{}); // the players leave the board's shape alone
     finishAnimation();
@@ -129,7 +126,7 @@ TEST_F(Window, ToolbarSoundOffSilencesRollsAndUndoRedoFollowThePlacement) {
     engine->Toolbar2_ButtonClick("tbUndo");
     EXPECT_FALSE(engine->sheet().cell(3, 1).has_value());
     engine->Toolbar2_ButtonClick("tbRedo");
-    EXPECT_TRUE(engine->sheet().cell(3, 1).has_value());
+    EXPECT_TRUE(engine->sheet().cell(3, 1).has_value() && platform.sounds.empty());
     engine->Toolbar2_ButtonClick("tbSound");
     expectSound(true);
 }
@@ -168,45 +165,47 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     const Settings before = settings;
     engine->mnuOptions_Click(); // the script's default answer is Cancel
     EXPECT_EQ(settings, before);
-    options([](Settings& s) {
-        s.Player1 = "Ana       ";
-        s.ConfirmOnExit = false;
-    });
+    options([](Settings& s) { s.Player1 = "Ana       ", s.ConfirmOnExit = false; });
     EXPECT_TRUE(platform.messages.empty()); // only names and confirmations: no question
 
     // Six dice, cancelled: the game goes on with five, but the new name stays.
     const BoardGeometry geometry = board().geometry;
     platform.answers.push_back(MsgAnswer::Cancel);
-    options([](Settings& s) {
-        s.NumberOfDice = 5;
-        s.Player1 = "Bo        ";
-    });
+    options([](Settings& s) { s.NumberOfDice = 5, s.Player1 = "Bo        "; });
     ASSERT_EQ(platform.messages.size(), 1U);
-    const auto question = platform.messages[0];
-    EXPECT_EQ(question.title, "Start a New Game?");
-    EXPECT_EQ(question.text, "Click OK to start a new game or click Cancel to discard changes and "
-                             "return to current game.");
-    EXPECT_EQ(question.icon, MsgIcon::Question);
-    EXPECT_EQ(settings.NumberOfDice, 4);
-    EXPECT_EQ(settings.Player1, "Bo        ");
+    const auto& q = platform.messages[0];
+    EXPECT_EQ(std::tie(q.title, q.text, q.buttons, q.icon),
+              std::make_tuple(std::string("Start a New Game?"),
+                              std::string("Click OK to start a new game or click Cancel to "
+                                          "discard changes and return to current game."),
+                              MsgButtons::OkCancel, MsgIcon::Question));
+    EXPECT_EQ(std::tie(settings.NumberOfDice, settings.Player1), std::tuple(4, "Bo        "));
     EXPECT_EQ(board().geometry, geometry);
     roll({6, 6, 6, 6, 6});
     EXPECT_EQ(engine->turn().RollCount, 2);
     engine->cmdRand_Click(1);
 
-    // Accepted: a new game at once, without "Quit this Game?".
+    // Accepted: a new game at once, without "Quit this Game?"; its animation
+    // (pattern 2 builds the board from nothing) starts from its first frame.
+    platform.queueRandom(1.5 / 9);
     options([](Settings& s) { s.NumberOfDice = 5; });
+    ASSERT_EQ(engine->animation().AnimationPattern, 2);
+    for (int c = 1; c <= kColumnCount; ++c)
+        for (int r = 0; r < kRowCount; ++r)
+            EXPECT_FALSE(board().cmd(c, r).visible) << c << "/" << r;
     ASSERT_EQ(platform.messages.size(), 2U);
     EXPECT_EQ(platform.messages[1].title, "Start a New Game?");
-    EXPECT_FALSE(engine->game().GameStarted);
-    EXPECT_EQ(engine->sheet().PlacedCount, 0);
+    EXPECT_EQ(engine->sheet(), PlayerSheet{});
     EXPECT_EQ(board().geometry, BoardGeometry{});
     // A later New Game during play asks again.
     finishAnimation();
     roll({1, 2, 3, 4, 5, 6});
     platform.answers.push_back(MsgAnswer::Cancel);
     engine->mnuNewGame_Click();
-    EXPECT_EQ(platform.messages.back().text, "Quit this Game?");
+    const auto& m = platform.messages.back();
+    EXPECT_EQ(std::tie(m.title, m.text, m.buttons, m.icon),
+              std::make_tuple(std::string("Confirm"), std::string("Quit this Game?"),
+                              MsgButtons::OkCancel, MsgIcon::Question));
     EXPECT_TRUE(engine->game().GameStarted);
 }
 

@@ -1,5 +1,4 @@
 #include "game/gamefixture.h"
-#include "support/invariants.h"
 
 #include <array>
 
@@ -23,23 +22,11 @@ class Undo : public GameFixture {
         const auto& col = board().columns[column - 1];
         return {col.Tot.text, col.Tot1.text, board().lblGrandTotal.text};
     }
-    const PlayerSheet& sheet() const { return engine->sheet(); }
     const TurnState& state() const { return engine->turn(); }
 };
 
-TEST_F(Undo, DownSixesBonusIsTakenBackAndNotEarnedByALowerSixes) {
-    begin();
-    // Nines but Down from Sixes on: 45 in Down, 99 in each other column.
-    probe().fillAllBut({{1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 10}, {1, 11}, {1, 12}}, 9);
-    turn({6, 6, 6, 1, 2}, 1, 5); // 63 earns the bonus
-    ASSERT_EQ(totals(1), (Totals{"98", "98", "395"}));
-    undo();
-    EXPECT_EQ(totals(1), (Totals{"45", "45", "342"}));
-    EXPECT_EQ(checkAll(*engine), "");
-    turn({6, 6, 1, 2, 3}, 1, 5); // the reopened turn's second roll: 12 sixes
-    EXPECT_EQ(totals(1), (Totals{"57", "57", "354"}));
-}
-
+// The totals as shown after Undo: a total brought back to 0 shows nothing, a
+// negative one stays. (The values themselves are checked by the soak.)
 TEST_F(Undo, NegativeTotalsGrowBackAndStayShown) {
     begin();
     // Zeros but for Free: (5 - 30) x 1 = -25, column total -24; Up: Max 10, Min 25, Twos 2.
@@ -57,81 +44,43 @@ TEST_F(Undo, NegativeTotalsGrowBackAndStayShown) {
     undo();
     EXPECT_EQ(totals(2), (Totals{"2", "2", "-22"}));
     EXPECT_EQ(board().columns[1].Tot2.text, "");
-    EXPECT_EQ(checkAll(*engine), "");
 
     turn({4, 4, 4, 1, 2}, 3, 8); // the reopened turn goes on: 3 of a Kind 15 + 10
     ASSERT_EQ(totals(3), (Totals{"1", "1", "3"}));
     undo(); // a negative column total comes back, not emptied
     EXPECT_EQ(totals(3), (Totals{"-24", "1", "-22"}));
-    EXPECT_EQ(checkAll(*engine), "");
 }
 
-// An announcement undone and redone, the announced cell placed at once, undone,
-// redone and undone again; a roll then ends the Redo, and a later
-// announcement's Redo only announces.
-TEST_F(Undo, AnnouncementsAndAnnouncedPlacements) {
-    begin();
-    roll({3, 3, 3, 4, 5});
-    const PlayerSheet before = sheet();
-    place(4, 2); // announce Threes
-    undo();
-    EXPECT_EQ(sheet(), before);
-    EXPECT_EQ(state().RollCount, 1);
-    EXPECT_EQ(offeredCount(), 1 + 1 + 13 + 13); // Down, Up, Free and every Announce cell
-    EXPECT_TRUE(board().mnuUndoRedo.enabled && board().tbRedo.enabled);
-    redo();
-    EXPECT_TRUE(state().Announced && sheet().isEmpty(4, 2));
-
-    place(4, 2); // placed at once: 9
-    const PlayerSheet placed = sheet();
-    const TurnState after = state();
-    undo();
-    const PlayerSheet undone = sheet();
-    const TurnState reopened = state();
-    EXPECT_TRUE(sheet().isEmpty(4, 2) && state().RollCount == 1);
-    platform.clearLog();
-    redo();
-    EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"redo"});
-    EXPECT_EQ(checkSameMove(placed, after, sheet(), state()), "");
-    undo();
-    EXPECT_EQ(checkSameMove(undone, reopened, sheet(), state()), "");
-    EXPECT_EQ(checkAll(*engine), "");
-
-    roll({1, 2, 3, 4, 6});
-    EXPECT_FALSE(board().mnuUndoRedo.enabled || board().tbRedo.enabled);
-    redo();
-    EXPECT_EQ(state().RollCount, 2);
-    place(3, 10);
-    roll({5, 5, 1, 2, 3});
-    place(4, 4); // announce Fives
-    undo();
-    redo(); // the Threes' leftover never makes it place
-    EXPECT_TRUE(state().Announced && sheet().isEmpty(4, 4));
-
-    // Placed after the second roll, the announced cell is all Undo offers again.
-    turn({5, 5, 5, 1, 2}, 4, 4);
-    undo();
-    EXPECT_EQ(state().RollCount, 2);
-    EXPECT_TRUE(offeredCount() == 1 && offered(4, 4));
-    EXPECT_EQ(checkAll(*engine), "");
-}
-
-TEST_F(Undo, RollButtonAndMessageFollowTheRollsOfTheUndoneTurn) {
+// What the undo-then-redo comparison cannot see: the sounds, the message and
+// the roll button of the turn brought back, for a placement after one, two or
+// three rolls and for an announcement.
+TEST_F(Undo, SoundsMessageAndRollButtonOfTheTurnBroughtBack) {
     for (int rolls : {1, 2, 3}) {
         SCOPED_TRACE(rolls);
         begin();
         for (int n = 0; n < rolls; ++n)
             roll({1, 2, 3, 4, 6});
         place(3, 10);
+        platform.clearLog();
         undo();
+        EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"undo"});
         EXPECT_EQ(totals(3), (Totals{"", "", ""})); // the first placement's totals empty
-        EXPECT_EQ(state().RollCount, rolls);
         EXPECT_EQ(board().picRollDices.enabled, rolls < 3);
         EXPECT_EQ(board().StatusPanel(2).text,
                   rolls < 3 ? "Place your score or roll the dice" : "Place your score");
         EXPECT_EQ(board().picRound, (std::array<bool, 3>{true, rolls > 1, rolls > 2}));
-        EXPECT_EQ(offered(4, 5), rolls == 1);
+        redo(); // the replay is silent but for its own sound
+        EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"undo", "redo"}));
     }
+    roll({3, 3, 3, 4, 5});
+    place(4, 2); // announce Threes
+    platform.clearLog();
+    undo();
+    redo();
+    EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"undo", "redo"}));
+    turn({3, 3, 3, 1, 2}, 4, 2); // placed after the second roll
+    undo();
+    EXPECT_EQ(board().StatusPanel(2).text, "Place your score or roll the dice");
 }
 
 TEST_F(Undo, DiceComeBackInTheirOrderWithTheirHolds) {
@@ -144,10 +93,8 @@ TEST_F(Undo, DiceComeBackInTheirOrderWithTheirHolds) {
     EXPECT_EQ(dice(), (std::vector<int32_t>{4, 2, 4, 2, 3}));
     for (int i = 0; i < 5; ++i) {
         const bool held = i == 1 || i == 3;
-        EXPECT_TRUE(state().DiceHeld[i] == held && board().PicDiceOff[i].visible == held) << i;
-        EXPECT_TRUE(board().picDice[i].enabled && board().PicDiceOff[i].enabled) << i;
+        EXPECT_TRUE(board().PicDiceOff[i].visible == held && board().picDice[i].enabled) << i;
     }
-    EXPECT_EQ(checkAll(*engine), "");
 
     // A turn brought back with every die held keeps the roll button off.
     for (int i : {0, 2, 4})

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -95,10 +96,19 @@ TEST_F(Animation, PatternThreeSlowsDownThenSpeedsUpForGood) {
     EXPECT_EQ(intervals, std::vector<int>(13, 5));
 }
 
+// A value below the range picks the first pattern, one above it the last.
 TEST_F(Animation, OutOfRangeRandomStillPicksAPattern) {
-    for (double r : {-0.5, 1.0, 7.0, 1e300, std::nan("")}) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (auto [r, pattern] : {std::pair{-0.5, 1},
+                              {-inf, 1},
+                              {std::nan(""), 1},
+                              {1.0, 9},
+                              {7.0, 9},
+                              {1e300, 9},
+                              {inf, 9}}) {
         start(4, 4);
         newGame({r});
+        EXPECT_EQ(engine->animation().AnimationPattern, pattern) << r;
         runToEnd();
         EXPECT_EQ(shownAfter.back(), 52) << r;
     }

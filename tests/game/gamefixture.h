@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -23,24 +24,19 @@ class GameFixture : public ::testing::Test {
         engine->Form_Load();
     }
 
-    int freeDice() const {
-        int n = 0;
-        for (int i = 0; i < engine->game().diceInPlay(); ++i)
-            n += engine->turn().DiceHeld[i] ? 0 : 1;
-        return n;
-    }
-
     // Rolls through the roll button; the free dice settle on `faces`.
     void roll(const std::vector<int>& faces) {
-        platform.queueRoll(freeDice(), faces);
+        const auto& held = engine->turn().DiceHeld;
+        const int dice = engine->game().diceInPlay();
+        platform.queueRoll(
+            dice - static_cast<int>(std::count(held.begin(), held.begin() + dice, true)), faces);
         engine->picRollDices_MouseUp();
     }
 
     // Ticks the new-game animation to its end, as the window's timer would.
     void finishAnimation() {
-        for (int i = 0; i < 1000 && engine->board().tmrAnimation.running; ++i) {
+        for (int i = 0; i < 1000 && engine->board().tmrAnimation.running; ++i)
             engine->tmrAnimation_Timer();
-        }
     }
 
     std::vector<int32_t> dice() const {
@@ -55,10 +51,8 @@ class GameFixture : public ::testing::Test {
 
     int offeredCount() const {
         int n = 0;
-        for (int c = 1; c <= kColumnCount; ++c) {
-            for (int r = 0; r < kRowCount; ++r)
-                n += offered(c, r) ? 1 : 0;
-        }
+        for (int cell = 0; cell < kColumnCount * kRowCount; ++cell)
+            n += offered(cell / kRowCount + 1, cell % kRowCount) ? 1 : 0;
         return n;
     }
 

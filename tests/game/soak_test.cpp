@@ -9,38 +9,19 @@ struct Kind {
     int columns, dice, players;
 };
 
-Settings settingsFor(const Kind& kind) {
+class Soak : public ::testing::TestWithParam<Kind> {};
+
+// Random games through the handlers, checking every rule after each event:
+// Undo, Redo, hint requests and hint-mode switches at random moments,
+// "Finish Game?" answered Undo half the time (also when Redo asks it again),
+// turns played for an upper row, and now and then a New Game mid-game.
+TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
+    const Kind kind = GetParam();
     Settings settings;
     settings.NumberOfColumns = kind.columns;
     settings.NumberOfDice = kind.dice;
     settings.NumberOfPlayers = kind.players;
-    return settings;
-}
-
-class Soak : public ::testing::TestWithParam<Kind> {};
-
-TEST_P(Soak, RandomGamesKeepEveryRule) {
-    const Kind kind = GetParam();
-    const Settings settings = settingsFor(kind);
-    for (unsigned seed = 1; seed <= 6; ++seed) {
-        Bot bot(settings, Bot::Options{seed});
-        for (int game = 0; game < 2; ++game) {
-            const int placements = bot.playGame();
-            const int cells = PlayerSheet::capacity(kind.columns) * kind.players;
-            EXPECT_EQ(placements, cells) << "seed " << seed;
-            EXPECT_TRUE(bot.engine().game().GameFinished);
-        }
-        ASSERT_TRUE(bot.failures().empty()) << "seed " << seed << ": " << bot.failures().front();
-    }
-}
-
-// Undo, Redo, hint requests and hint-mode switches at random moments,
-// "Finish Game?" answered Undo half the time, and now and then a New Game in
-// the middle of a game.
-TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
-    const Kind kind = GetParam();
-    const Settings settings = settingsFor(kind);
-    int finished = 0;
+    int finished = 0, bonuses = 0;
     for (unsigned seed = 1; seed <= 6; ++seed) {
         Bot::Options options{seed};
         options.undoChance = 0.25;
@@ -49,17 +30,20 @@ TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
         options.newGameChance = 0.0007;
         options.hintChance = 0.3;
         options.modeSwitchChance = 0.05;
+        options.upperChance = 0.7;
         Bot bot(settings, options);
-        for (int game = 0; game < 3; ++game) {
+        for (int game = 0; game < (kind.columns == 1 ? 10 : 3); ++game) { // Yahtzee games are short
             const int placements = bot.playGame();
             if (!bot.engine().game().GameFinished) continue; // abandoned by New Game
             ++finished;
             EXPECT_EQ(placements, PlayerSheet::capacity(kind.columns) * kind.players)
                 << "seed " << seed;
         }
+        bonuses += bot.bonuses();
         ASSERT_TRUE(bot.failures().empty()) << "seed " << seed << ": " << bot.failures().front();
     }
     EXPECT_GE(finished, 6); // many games are played to their end
+    EXPECT_GT(bonuses, 0);  // the bonus rules are exercised too
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, Soak,

@@ -9,66 +9,56 @@ namespace {
 
 using Cells = std::vector<std::pair<int, int32_t>>; // row, value, in order of placing
 
-PlayerSheet fill(int column, const Cells& cells) {
-    PlayerSheet s;
+PlayerSheet fill(int column, const Cells& cells, PlayerSheet s = {}) {
     for (auto [row, value] : cells) {
         s.RecordScore(column, row, value);
+        s.PlacedCount += 1;
         s.RecomputeGrandTotal();
     }
     return s;
 }
 
-TEST(Sheet, UpperBonusNeedsSixtyThree) {
+// The bonus comes with the last upper cell of the column's order, and only at 63.
+TEST(Sheet, UpperBonus) {
     struct Case {
         int column;
         Cells cells;
         int32_t subTotal;
         bool bonus;
     };
+    const Cells five = {{0, 5}, {1, 10}, {2, 15}, {3, 20}, {4, 25}}; // 75 before Sixes
     const std::vector<Case> cases = {
         // 3+6+9+12+15+18 = 63 exactly in Down order.
         {1, {{0, 3}, {1, 6}, {2, 9}, {3, 12}, {4, 15}, {5, 18}}, 98, true},
         {1, {{0, 2}, {1, 6}, {2, 9}, {3, 12}, {4, 15}, {5, 18}}, 62, false},
+        {1, five, 75, false},
+        {1, {{0, 5}, {1, 10}, {2, 15}, {3, 20}, {4, 25}, {5, 0}}, 110, true},
         // Up: the bonus comes with Ones, the last upper cell.
         {2, {{5, 18}, {4, 15}, {3, 12}, {2, 9}, {1, 6}, {0, 3}}, 98, true},
         {2, {{5, 18}, {4, 15}, {3, 12}, {2, 9}, {1, 6}, {0, 2}}, 62, false},
         // Free and Announce: on the sixth upper cell, whatever order.
+        {3, {{5, 30}, {4, 25}, {3, 20}, {2, 15}, {1, 10}}, 100, false},
         {3, {{5, 18}, {4, 15}, {3, 12}, {2, 9}, {1, 6}, {0, 3}}, 98, true},
         {4, {{2, 9}, {0, 3}, {5, 18}, {1, 6}, {4, 15}, {3, 12}}, 98, true},
         {4, {{2, 9}, {0, 3}, {5, 18}, {1, 6}, {4, 15}, {3, 11}}, 62, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "column " << c.column << ", " << c.cells.size());
         const PlayerSheet s = fill(c.column, c.cells);
-        EXPECT_EQ(s.columnTotals(c.column).UpperSubTotal, c.subTotal) << "column " << c.column;
-        EXPECT_EQ(s.BonusAwarded[c.column - 1], c.bonus) << "column " << c.column;
+        EXPECT_EQ(s.columnTotals(c.column).UpperSubTotal, c.subTotal);
+        EXPECT_EQ(s.BonusAwarded[c.column - 1], c.bonus);
         EXPECT_EQ(s.GrandTotal, c.subTotal);
+        EXPECT_EQ(s.FreeUpperCount, c.column == 3 ? static_cast<int>(c.cells.size()) : 0);
     }
 }
 
-TEST(Sheet, BonusWaitsForTheLastUpperCellOfTheColumn) {
-    // Down reaches 63 with Ones to Fives but earns the bonus only at Sixes, even a 0.
-    PlayerSheet down = fill(1, {{0, 5}, {1, 10}, {2, 15}, {3, 20}, {4, 25}});
-    EXPECT_FALSE(down.BonusAwarded[0]);
-    EXPECT_EQ(down.columnTotals(1).UpperSubTotal, 75);
-    down.RecordScore(1, 5, 0);
-    EXPECT_TRUE(down.BonusAwarded[0]);
-    EXPECT_EQ(down.columnTotals(1).UpperSubTotal, 110);
-
-    // Free: Sixes to Twos already pass 63; the bonus comes with the sixth cell.
-    PlayerSheet free = fill(3, {{5, 30}, {4, 25}, {3, 20}, {2, 15}, {1, 10}});
-    EXPECT_FALSE(free.BonusAwarded[2]);
-    free.RecordScore(3, 0, 1);
-    EXPECT_TRUE(free.BonusAwarded[2]);
-    EXPECT_EQ(free.FreeUpperCount, 6);
-    EXPECT_EQ(free.columnTotals(3).ColumnTotal, 136);
-}
-
-TEST(Sheet, MaxMinProductWrittenOnceWithItsSign) {
+// The product is written once, when the last of Ones, Max and Min is filled;
+// Max and Min themselves never count. A 0 is a filled cell.
+TEST(Sheet, MaxMinProductAndTotals) {
     struct Case {
         int column;
         Cells cells;
-        ScoreCell product;
-        int32_t columnTotal;
+        ScoreCell product, columnTotal;
     };
     const std::vector<Case> cases = {
         {1, {{0, 3}, {6, 12}}, std::nullopt, 3},   // Min still empty
@@ -76,80 +66,49 @@ TEST(Sheet, MaxMinProductWrittenOnceWithItsSign) {
         {1, {{0, 0}, {6, 30}, {7, 5}}, 0, 0},      // Ones 0: product 0
         {2, {{7, 10}, {6, 25}, {0, 2}}, 30, 32},   // Up writes it at Ones
         {3, {{6, 28}, {0, 4}, {7, 8}}, 80, 84},    // Free: whichever comes last
+        {3, {{6, 30}, {7, 5}}, std::nullopt, std::nullopt},
+        {3, {{5, 24}, {8, 27}, {12, 100}, {0, 3}, {6, 28}, {7, 7}}, 63, 217},
         {4, {{7, 8}, {6, 28}, {0, 4}, {9, 39}}, 80, 123},
+        {4, {{9, 0}}, std::nullopt, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "column " << c.column << ", " << c.cells.size());
         const PlayerSheet s = fill(c.column, c.cells);
-        EXPECT_EQ(s.columnTotals(c.column).MaxMinProduct, c.product) << "column " << c.column;
-        EXPECT_EQ(s.columnTotals(c.column).ColumnTotal, c.columnTotal) << "column " << c.column;
-        EXPECT_EQ(s.GrandTotal, c.columnTotal);
+        EXPECT_EQ(s.columnTotals(c.column).MaxMinProduct, c.product);
+        EXPECT_EQ(s.columnTotals(c.column).ColumnTotal, c.columnTotal);
+        EXPECT_EQ(s.GrandTotal, valueOf(c.columnTotal));
+        EXPECT_EQ(cellText(s.columnTotals(c.column).ColumnTotal),
+                  c.columnTotal ? std::to_string(*c.columnTotal) : "");
     }
-}
-
-TEST(Sheet, MaxAndMinAloneLeaveTotalsEmpty) {
-    const PlayerSheet s = fill(3, {{6, 30}, {7, 5}});
-    EXPECT_FALSE(s.columnTotals(3).ColumnTotal.has_value());
-    EXPECT_FALSE(s.columnTotals(3).UpperSubTotal.has_value());
-    EXPECT_EQ(s.GrandTotal, 0);
-    EXPECT_EQ(cellText(s.columnTotals(3).ColumnTotal), "");
-    EXPECT_EQ(cellText(s.cell(3, 6)), "30");
-}
-
-TEST(Sheet, ZeroIsAFilledCell) {
-    PlayerSheet s;
-    s.RecordScore(3, 9, 0);
-    EXPECT_FALSE(s.isEmpty(3, 9));
+    PlayerSheet s = fill(3, {{9, 0}});
     EXPECT_EQ(cellText(s.cell(3, 9)), "0");
-    EXPECT_EQ(s.columnTotals(3).ColumnTotal, 0);
     EXPECT_THROW(s.RecordScore(3, 9, 5), std::logic_error);
 }
 
-TEST(Sheet, YahtzeeGrandTotalIsTheFreeColumnTotal) {
-    PlayerSheet s = fill(3, {{5, 24}, {8, 27}, {12, 100}, {0, 3}, {6, 28}, {7, 7}});
-    EXPECT_EQ(s.GrandTotal, s.columnTotals(3).ColumnTotal);
-    EXPECT_EQ(s.GrandTotal, 24 + 27 + 100 + 3 + 21 * 3);
-}
-
-TEST(Sheet, ExchangeKeepsEachPlayersSheet) {
-    SheetPair pair;
-    pair.shown = fill(1, {{0, 0}, {1, 4}});
-    pair.shown.RecordScore(4, 12, 0);
-    pair.shown.PlacedCount = 3;
-    pair.shown.NextDownRow = 2;
-    pair.shown.RecomputeGrandTotal();
-    const PlayerSheet first = pair.shown;
-
-    pair.ExchangeSheets();
-    EXPECT_EQ(pair.shown, PlayerSheet{}); // player 2 starts with a new sheet
-    EXPECT_EQ(pair.OtherPlayerTotal, 4);
-    pair.shown.RecordScore(3, 2, 9);
-    pair.shown.RecomputeGrandTotal();
-    pair.shown.PlacedCount = 1;
-    const PlayerSheet second = pair.shown;
-
-    pair.ExchangeSheets();
-    EXPECT_EQ(pair.shown, first);
-    EXPECT_EQ(pair.shown.cell(1, 0), 0);
-    EXPECT_FALSE(pair.shown.cell(1, 2).has_value());
-    EXPECT_EQ(pair.OtherPlayerTotal, 9);
-    pair.ExchangeSheets();
-    EXPECT_EQ(pair.shown, second);
-}
-
-TEST(Sheet, FreeExchangeSwapsTheSingleColumn) {
-    SheetPair pair;
-    pair.shown = fill(3, {{0, 0}, {8, 20}});
-    pair.shown.PlacedCount = 2;
-    pair.shown.FreeUpperCount = 1;
-    const PlayerSheet first = pair.shown;
-    pair.ExchangeFreeSheets();
-    EXPECT_FALSE(pair.shown.cell(3, 0).has_value());
-    EXPECT_FALSE(pair.shown.GrandTotal.has_value());
-    EXPECT_EQ(pair.shown.PlacedCount, 0);
-    EXPECT_EQ(pair.OtherPlayerTotal, 20);
-    pair.ExchangeFreeSheets();
-    EXPECT_EQ(pair.shown, first);
-    EXPECT_EQ(pair.OtherPlayerTotal, 0); // the empty grand total moved off counts as 0
+// One exchange puts the other player's sheet on show and stores the shown one,
+// every field of it; the first exchange brings an empty sheet.
+TEST(Sheet, ExchangeSwapsTheWholeSheet) {
+    // A Yamb sheet with a bonus and a product, and a Yahtzee sheet (Free only).
+    PlayerSheet yamb = fill(1, {{0, 3}, {1, 6}, {2, 9}, {3, 12}, {4, 15}, {5, 18}, {6, 20}});
+    yamb = fill(4, {{7, 9}, {0, 2}}, fill(2, {{12, 0}}, yamb));
+    yamb.NextDownRow = 7;
+    yamb.NextUpRow = 11;
+    const PlayerSheet yahtzee = fill(3, {{0, 3}, {1, 6}, {2, 9}, {3, 12}, {4, 15}, {5, 18}});
+    const PlayerSheet other = fill(3, {{8, 20}});
+    for (const bool free : {false, true}) {
+        const PlayerSheet& first = free ? yahtzee : yamb;
+        SheetPair pair;
+        pair.shown = first;
+        free ? pair.ExchangeFreeSheets() : pair.ExchangeSheets();
+        EXPECT_EQ(pair.shown, PlayerSheet{}) << "player 2 starts with a new sheet";
+        EXPECT_EQ(pair.OtherPlayerTotal, valueOf(first.GrandTotal));
+        pair.shown = other;
+        free ? pair.ExchangeFreeSheets() : pair.ExchangeSheets();
+        EXPECT_EQ(pair.shown, first);
+        EXPECT_EQ(free ? pair.storedFree : pair.stored, other);
+        EXPECT_EQ(pair.OtherPlayerTotal, 20);
+    }
+    EXPECT_TRUE(yahtzee.BonusAwarded[2] && yamb.BonusAwarded[0]);
 }
 
 } // namespace

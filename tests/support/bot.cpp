@@ -2,7 +2,18 @@
 
 #include "support/invariants.h"
 
+#include "sheet/scoring.h"
+
+#include <algorithm>
+#include <tuple>
+
 namespace rollwell {
+
+namespace {
+bool usable(const DiePicture& die) {
+    return die.visible && die.enabled;
+}
+} // namespace
 
 Bot::Bot(const Settings& settings, Options options)
     : settings_(settings), platform_(options.seed * 7919u + 13u), engine_(settings_, platform_),
@@ -14,61 +25,89 @@ bool Bot::chance(double p) {
     return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
 }
 
-void Bot::runAnimation() {
-    for (int i = 0; i < 1000 && engine_.board().tmrAnimation.running; ++i) {
-        engine_.tmrAnimation_Timer();
-    }
-}
-
 int Bot::playGame() {
     abandoned_ = false;
     if (engine_.game().GameStarted) {
         engine_.NewGame();
         after("NewGame", true);
-        snapshot_[0] = snapshot_[1] = PlayerSheet{};
     }
-    runAnimation();
-    for (int guard = 0; guard < 20000; ++guard) {
-        if (engine_.game().GameFinished || abandoned_) break;
+    for (int i = 0; i < 1000 && engine_.board().tmrAnimation.running; ++i)
+        engine_.tmrAnimation_Timer();
+    for (int guard = 0; guard < 20000 && !engine_.game().GameFinished && !abandoned_; ++guard)
         step();
-    }
     if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
     const SheetPair& sheets = engine_.game().sheets;
-    int placed = sheets.shown.PlacedCount;
     const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
-    if (other) placed += other->PlacedCount;
+    int placed = 0;
+    for (const PlayerSheet* s : {&sheets.shown, other ? &*other : nullptr}) {
+        if (!s) continue;
+        bonuses_ += static_cast<int>(std::ranges::count(s->BonusAwarded, true));
+        placed += s->PlacedCount;
+    }
     return placed;
 }
 
 void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {
     ++events_;
+    if (cellsMayEmpty) snapshot_[0] = snapshot_[1] = PlayerSheet{};
     if (!options_.checks) return;
     const int player = engine_.game().CurrentPlayer - 1;
-    std::string err = checkAll(engine_);
-    if (!cellsMayEmpty) err += checkFilledCellsKept(snapshot_[player], engine_.sheet());
+    std::string err = checkAll(engine_) + checkFilledCellsKept(snapshot_[player], engine_.sheet());
     // A refused roll values nothing: the labels keep what they showed.
     if (hintsFresh && !engine_.game().RollingBlocked) err += checkHintLabels(engine_);
     snapshot_[player] = engine_.sheet();
     if (!err.empty() && failures_.size() < 20) failures_.push_back(what + ": " + err);
 }
 
+void Bot::roll() {
+    engine_.picRollDices_MouseUp();
+    after("roll", false, true);
+}
+
+// A random offered cell; in a turn played for an upper row the upper row the
+// dice fill best if they hold three of its face, else a lower row.
 bool Bot::clickSomeOfferedCell() {
-    std::vector<std::pair<int, int>> offered;
+    std::vector<std::pair<int, int>> offered, lower;
     const Board& b = engine_.board();
+    std::pair<int, int> best{0, 0};
+    int32_t bestValue = 0;
+    const bool rolled = std::ranges::all_of(dice(), [](int32_t f) { return f >= 1; });
     for (int c = 1; c <= kColumnCount; ++c) {
         for (int r = 0; r < kRowCount; ++r) {
-            if (b.cmd(c, r).visible && b.cmd(c, r).enabled) offered.emplace_back(c, r);
+            if (!b.cmd(c, r).visible || !b.cmd(c, r).enabled) continue;
+            offered.emplace_back(c, r);
+            if (!IsUpperRow(r)) lower.emplace_back(c, r);
+            const int32_t value =
+                IsUpperRow(r) && rolled ? ScoreForRow(static_cast<ScoreRow>(r), dice()) : 0;
+            if (value >= 3 * (r + 1) && value > bestValue) best = {c, r}, bestValue = value;
         }
     }
+    if (upperTurn_ && bestValue == 0 && !lower.empty()) offered = lower;
     if (offered.empty()) return false;
-    const auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
-    if (chance(options_.endGameUndoChance)) {
-        platform_.endGameAnswers.push_back(EndGameAnswer::Undo);
-    }
+    auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
+    if (upperTurn_ && bestValue > 0) std::tie(c, r) = best;
+    if (chance(options_.endGameUndoChance)) platform_.endGameAnswers = {EndGameAnswer::Undo};
     engine_.cellClick(c, r);
     platform_.endGameAnswers.clear();
     after("click " + std::to_string(c) + "/" + std::to_string(r), true);
     return true;
+}
+
+// Holds the dice of one face (the most common) for an upper row, or now and
+// then holds or releases a die at random.
+void Bot::holdSomeDice() {
+    const Board& b = engine_.board();
+    std::array<int, 7> counts{};
+    for (int32_t f : dice())
+        counts[static_cast<size_t>(f)] += 1;
+    const auto face = std::ranges::max_element(counts) - counts.begin();
+    for (int i = 0; i < engine_.game().diceInPlay(); ++i) {
+        const bool hold = upperTurn_ ? dice()[i] == face : chance(0.5);
+        if (!upperTurn_ && !chance(0.2)) continue;
+        if (hold && usable(b.picDice[i])) engine_.picDice_Click(i);
+        if (!hold && usable(b.PicDiceOff[i])) engine_.PicDiceOff_Click(i);
+        after("hold or release");
+    }
 }
 
 void Bot::step() {
@@ -77,11 +116,9 @@ void Bot::step() {
     const TurnState& t = e.turn();
 
     if (chance(options_.newGameChance) && e.game().GameStarted) {
-        platform_.answers.push_back(MsgAnswer::Ok);
+        platform_.answers = {MsgAnswer::Ok};
         e.mnuNewGame_Click();
-        platform_.answers.clear();
         after("NewGame", true);
-        snapshot_[0] = snapshot_[1] = PlayerSheet{};
         abandoned_ = true;
         return;
     }
@@ -100,7 +137,10 @@ void Bot::step() {
         return;
     }
     if (b.mnuUndoRedo.enabled && chance(options_.redoChance)) {
+        // A replay of the sheet's last cell may be answered Undo again.
+        if (chance(options_.endGameUndoChance)) platform_.endGameAnswers = {EndGameAnswer::Undo};
         e.mnuUndoRedo_Click();
+        platform_.endGameAnswers.clear();
         after("Redo");
         return;
     }
@@ -110,17 +150,11 @@ void Bot::step() {
         after("Hint", false, honoured);
     }
     if (chance(options_.modeSwitchChance)) {
-        // Switching to the always mode values the dice once a game runs; the
-        // other way round computes nothing.
+        // Switching to the always mode values the dice once a game runs.
         const bool toAlways = b.mnuHintsAllways2.visible;
-        if (toAlways) {
-            e.mnuHintsAllways2_Click();
-        } else {
-            e.mnuHintsByRequest2_Click();
-        }
+        toAlways ? e.mnuHintsAllways2_Click() : e.mnuHintsByRequest2_Click();
         after("HintMode", false, toAlways && e.game().GameStarted);
     }
-
     if (b.cmdNextPlayer.visible) {
         e.cmdNextPlayer_Click();
         after("NextPlayer", false, true);
@@ -128,47 +162,17 @@ void Bot::step() {
     }
     const bool canRoll = b.picRollDices.enabled && b.picRollDices.visible;
     if (t.RollCount == 0 && !t.Announced) {
-        if (canRoll) {
-            e.picRollDices_MouseUp();
-            after("roll", false, true);
-            return;
-        }
+        upperTurn_ = chance(options_.upperChance);
+        if (canRoll) return roll();
         if (!clickSomeOfferedCell()) failures_.push_back("stuck before the first roll");
         return;
     }
-    // Hold or release a die now and then.
-    for (int i = 0; i < e.game().diceInPlay(); ++i) {
-        if (!chance(0.2)) continue;
-        if (b.picDice[i].visible && b.picDice[i].enabled) {
-            e.picDice_Click(i);
-            after("hold");
-        } else if (b.PicDiceOff[i].visible && b.PicDiceOff[i].enabled) {
-            e.PicDiceOff_Click(i);
-            after("release");
-        }
-    }
-    if (b.picRollDices.enabled && b.picRollDices.visible && chance(0.55)) {
-        e.picRollDices_MouseUp();
-        after("roll", false, true);
-        return;
-    }
-    if (!clickSomeOfferedCell()) {
-        if (b.picRollDices.enabled && b.picRollDices.visible) {
-            e.picRollDices_MouseUp();
-            after("roll", false, true);
-        } else if (!e.game().GameFinished) {
-            // Every die held: release one so the turn can go on.
-            for (int i = 0; i < e.game().diceInPlay(); ++i) {
-                if (b.PicDiceOff[i].visible && b.PicDiceOff[i].enabled) {
-                    e.PicDiceOff_Click(i);
-                    after("release");
-                    return;
-                }
-            }
-            failures_.push_back("stuck: nothing offered and no roll possible");
-            abandoned_ = true;
-        }
-    }
+    if (t.RollCount < 3) holdSomeDice();
+    if (b.picRollDices.enabled && b.picRollDices.visible && chance(0.55)) return roll();
+    if (clickSomeOfferedCell() || e.game().GameFinished) return;
+    if (b.picRollDices.enabled && b.picRollDices.visible) return roll();
+    failures_.push_back("stuck: nothing offered and no roll possible");
+    abandoned_ = true;
 }
 
 } // namespace rollwell

@@ -4,6 +4,7 @@
 #include "support/scriptedplatform.h"
 
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,11 @@ class Bot {
     struct Options {
         unsigned seed = 1;
         bool checks = true;
-        // Chances per decision of the extra moves the soak test mixes in.
-        double undoChance = 0.0;
-        double redoChance = 0.0;
-        double hintChance = 0.0;
-        double modeSwitchChance = 0.0;
-        double newGameChance = 0.0;
-        double endGameUndoChance = 0.0;
+        // Chances per decision of the extra moves the soak test mixes in:
+        // "Finish Game?" answered Undo (also after Redo), a turn played for an
+        // upper row.
+        double undoChance = 0, redoChance = 0, hintChance = 0, modeSwitchChance = 0;
+        double newGameChance = 0, endGameUndoChance = 0, upperChance = 0;
     };
 
     Bot(const Settings& settings, Options options);
@@ -35,6 +34,8 @@ class Bot {
     ScriptedPlatform& platform() { return platform_; }
     const std::vector<std::string>& failures() const { return failures_; }
     long events() const { return events_; }
+    // Upper bonuses standing at the end of the games played.
+    int bonuses() const { return bonuses_; }
 
   private:
     void step();
@@ -42,8 +43,12 @@ class Bot {
     // Checks the rules after an event. Cells may empty by Undo and New Game;
     // hint labels are checked where an event has just written them.
     void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
-    void runAnimation();
+    void roll();
     bool clickSomeOfferedCell();
+    void holdSomeDice();
+    std::span<const int32_t> dice() const {
+        return {engine_.turn().DiceValues.data(), static_cast<size_t>(engine_.game().diceInPlay())};
+    }
 
     Settings settings_;
     ScriptedPlatform platform_;
@@ -53,6 +58,8 @@ class Bot {
     std::vector<std::string> failures_;
     PlayerSheet snapshot_[2];
     long events_ = 0;
+    int bonuses_ = 0;
+    bool upperTurn_ = false;
     bool abandoned_ = false;
 };
 

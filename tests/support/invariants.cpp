@@ -5,64 +5,52 @@
 #include <algorithm>
 #include <span>
 #include <sstream>
+#include <tuple>
 
 namespace rollwell {
+
+namespace {
 
 std::string checkSheetTotals(const PlayerSheet& s, bool yamb) {
     std::ostringstream err;
     int placed = 0;
     int32_t grand = 0;
     for (int c = 1; c <= kColumnCount; ++c) {
-        int32_t upper = 0;
+        int32_t upper = 0, lower = 0;
         int upperFilled = 0;
-        int32_t lower = 0;
         for (int r = 0; r < kRowCount; ++r) {
             const ScoreCell& cell = s.cell(c, r);
             if (!cell) continue;
             ++placed;
             if (!yamb && c != 3) err << "Yahtzee cell filled in column " << c << "; ";
-            if (IsUpperRow(r)) {
-                upper += *cell;
-                ++upperFilled;
-            }
-            if (IsLowerRow(r)) lower += *cell;
+            upper += IsUpperRow(r) ? *cell : 0;
+            upperFilled += IsUpperRow(r) ? 1 : 0;
+            lower += IsLowerRow(r) ? *cell : 0;
         }
-        const bool bonus = upperFilled == 6 && upper >= kUpperBonusThreshold;
-        if (s.BonusAwarded[c - 1] != bonus) err << "bonus of column " << c << " wrong; ";
+        const bool bonus = upperFilled == 6 && upper >= 63;
         const ColumnTotals& t = s.columnTotals(c);
-        const int32_t sub = upper + (bonus ? kUpperBonus : 0);
-        if (valueOf(t.UpperSubTotal) != sub) err << "sub total of column " << c << " wrong; ";
-        const ScoreCell& ones = s.cell(c, 0);
-        const ScoreCell& max = s.cell(c, 6);
-        const ScoreCell& min = s.cell(c, 7);
-        ScoreCell product;
-        if (ones && max && min) product = (*max - *min) * *ones;
-        if (t.MaxMinProduct != product) err << "product of column " << c << " wrong; ";
+        const int32_t sub = upper + (bonus ? 35 : 0);
+        const ScoreCell &ones = s.cell(c, 0), &max = s.cell(c, 6), &min = s.cell(c, 7);
+        const ScoreCell product =
+            ones && max && min ? ScoreCell((*max - *min) * *ones) : std::nullopt;
         const int32_t column = sub + valueOf(product) + lower;
-        if (valueOf(t.ColumnTotal) != column) err << "total of column " << c << " wrong; ";
         grand += column;
-
-        int filledDown = 0;
-        if (c == 1) {
-            while (filledDown < kRowCount && s.cell(1, filledDown))
-                ++filledDown;
-            for (int r = filledDown; r < kRowCount; ++r) {
-                if (s.cell(1, r)) err << "Down filled out of order; ";
-            }
-            if (s.NextDownRow != filledDown) err << "NextDownRow wrong; ";
-        }
-        if (c == 2) {
-            int next = 12;
-            while (next >= 0 && s.cell(2, next))
-                --next;
-            for (int r = next; r >= 0; --r) {
-                if (s.cell(2, r)) err << "Up filled out of order; ";
-            }
-            if (s.NextUpRow != next) err << "NextUpRow wrong; ";
-        }
+        if (s.BonusAwarded[c - 1] != bonus || valueOf(t.UpperSubTotal) != sub ||
+            t.MaxMinProduct != product || valueOf(t.ColumnTotal) != column)
+            err << "bonus or totals of column " << c << " wrong; ";
         if (c == 3 && s.FreeUpperCount != upperFilled) err << "FreeUpperCount wrong; ";
         if (c == 4 && s.AnnounceUpperCount != upperFilled) err << "AnnounceUpperCount wrong; ";
     }
+    // Down fills from the top and Up from the bottom, without gaps.
+    int down = 0, up = kRowCount - 1;
+    while (down < kRowCount && s.cell(1, down))
+        ++down;
+    while (up >= 0 && s.cell(2, up))
+        --up;
+    for (int r = 0; r < kRowCount; ++r) {
+        if ((r > down && s.cell(1, r)) || (r < up && s.cell(2, r))) err << "gap in Down or Up; ";
+    }
+    if (s.NextDownRow != down || s.NextUpRow != up) err << "next Down or Up row wrong; ";
     if (valueOf(s.GrandTotal) != grand) err << "grand total wrong; ";
     if (s.PlacedCount != placed)
         err << "PlacedCount " << s.PlacedCount << " but " << placed << " filled; ";
@@ -77,44 +65,34 @@ std::string checkOfferedCells(const Engine& engine) {
     std::ostringstream err;
     for (int c = 1; c <= kColumnCount; ++c) {
         for (int r = 0; r < kRowCount; ++r) {
-            const CellButton& button = b.cmd(c, r);
-            const bool offered = button.visible && button.enabled;
+            const bool offered = b.cmd(c, r).visible && b.cmd(c, r).enabled;
             bool expected = false;
             if (engine.game().GameFinished || t.RollCount == 0) {
                 expected = false;
-            } else if (t.Announced) {
+            } else if (t.Announced || t.AnnounceStanding) {
                 expected = c == 4 && r == t.CurrentRow;
-            } else if (t.AnnounceStanding) {
-                expected = c == 4 && r == t.CurrentRow;
-            } else if (c == 3) {
-                expected = s.isEmpty(3, r);
-            } else if (!yamb) {
-                expected = false;
-            } else if (c == 1) {
-                expected = r == s.NextDownRow;
-            } else if (c == 2) {
-                expected = r == s.NextUpRow;
-            } else {
-                expected = t.RollCount == 1 && s.isEmpty(4, r);
+            } else if (c == 3 || yamb) {
+                const bool rowRule[] = {r == s.NextDownRow, r == s.NextUpRow, true,
+                                        t.RollCount == 1};
+                expected = rowRule[c - 1] && s.isEmpty(c, r);
             }
             if (offered != expected) {
                 err << "cell " << c << "/" << r << (offered ? " offered" : " not offered")
                     << " at roll " << t.RollCount << "; ";
             }
-            if (offered && !s.isEmpty(c, r)) err << "filled cell " << c << "/" << r << " offered; ";
         }
     }
     return err.str();
 }
 
 std::string checkDice(const Engine& engine) {
-    std::ostringstream err;
-    if (engine.turn().RollCount == 0 && !engine.turn().Announced) return {};
-    for (int i = 0; i < engine.game().diceInPlay(); ++i) {
-        const int32_t v = engine.turn().DiceValues[i];
-        if (v < 1 || v > 6) err << "die " << i << " shows " << v << "; ";
-    }
-    return err.str();
+    const TurnState& t = engine.turn();
+    const auto faces =
+        std::span(t.DiceValues).first(static_cast<size_t>(engine.game().diceInPlay()));
+    const bool rolled = t.RollCount > 0 || t.Announced;
+    return rolled && !std::ranges::all_of(faces, [](int32_t v) { return v >= 1 && v <= 6; })
+               ? "a die shows no face; "
+               : "";
 }
 
 std::string checkCommands(const Engine& engine) {
@@ -139,6 +117,8 @@ std::string checkCommands(const Engine& engine) {
     return err.str();
 }
 
+} // namespace
+
 std::string checkAll(const Engine& engine) {
     return checkSheetTotals(engine.sheet(), engine.settings().isYamb()) +
            checkOfferedCells(engine) + checkDice(engine) + checkCommands(engine);
@@ -146,26 +126,18 @@ std::string checkAll(const Engine& engine) {
 
 std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
                           const PlayerSheet& sheetAfter, const TurnState& turnAfter) {
-    std::ostringstream err;
     // Undo shows an empty grand total as "0" in a two-player game; the replay
     // of an announcement writes no total, so only the value must agree.
-    PlayerSheet before = sheetBefore;
-    PlayerSheet after = sheetAfter;
+    PlayerSheet before = sheetBefore, after = sheetAfter;
     before.GrandTotal = valueOf(before.GrandTotal);
     after.GrandTotal = valueOf(after.GrandTotal);
-    if (before != after) err << "sheet differs; ";
-    const TurnState& a = turnBefore;
-    const TurnState& b = turnAfter;
-    if (a.RollCount != b.RollCount || a.RollsUsed != b.RollsUsed) err << "roll counters differ; ";
-    if (a.CurrentColumn != b.CurrentColumn || a.CurrentRow != b.CurrentRow)
-        err << "current cell differs; ";
-    if (a.Announced != b.Announced || a.AnnounceStanding != b.AnnounceStanding ||
-        a.HideAnnounceOnRoll != b.HideAnnounceOnRoll)
-        err << "announcement flags differ; ";
-    if (a.DiceValues != b.DiceValues || a.DiceHeld != b.DiceHeld) err << "dice differ; ";
-    if (a.SavedDice != b.SavedDice || a.SavedHeld != b.SavedHeld) err << "saved dice differ; ";
-    if (a.LastPlacedScore != b.LastPlacedScore) err << "placed score differs; ";
-    return err.str();
+    const auto turn = [](const TurnState& t) {
+        return std::tie(t.RollCount, t.RollsUsed, t.CurrentColumn, t.CurrentRow, t.Announced,
+                        t.AnnounceStanding, t.HideAnnounceOnRoll, t.DiceValues, t.DiceHeld,
+                        t.SavedDice, t.SavedHeld, t.LastPlacedScore);
+    };
+    return std::string(before != after ? "sheet differs; " : "") +
+           (turn(turnBefore) != turn(turnAfter) ? "turn differs; " : "");
 }
 
 std::string checkHintLabels(const Engine& engine) {
@@ -173,17 +145,17 @@ std::string checkHintLabels(const Engine& engine) {
     const GameState& g = engine.game();
     std::ostringstream err;
     const bool shown = engine.settings().hintAllways || g.HintRefreshPending;
-    const auto& values = engine.turn().DiceValues;
-    const std::span<const int32_t> dice(values.data(), static_cast<size_t>(g.diceInPlay()));
-    const bool rolled =
-        std::all_of(dice.begin(), dice.end(), [](int32_t v) { return v >= 1 && v <= 6; });
+    const auto dice =
+        std::span(engine.turn().DiceValues).first(static_cast<size_t>(g.diceInPlay()));
+    const bool rolled = std::ranges::all_of(dice, [](int32_t v) { return v >= 1 && v <= 6; });
     for (int r = 0; r < kRowCount; ++r) {
         if (b.lblTip[r].visible != shown) err << "hint label " << r << " visibility wrong; ";
         if (!shown) continue;
         bool offered = false;
         for (int c = 1; c <= kColumnCount; ++c)
             offered = offered || b.cmd(c, r).visible;
-        const int32_t value = rolled ? ScoreForRow(static_cast<ScoreRow>(r), dice) : 0;
+        const int32_t value =
+            rolled ? ScoreForRow(static_cast<ScoreRow>(r), std::span<const int32_t>(dice)) : 0;
         const std::string expected = offered && value > 0 ? std::to_string(value) : "";
         if (b.lblTip[r].text != expected) {
             err << "hint " << r << " shows '" << b.lblTip[r].text << "' not '" << expected << "'; ";

@@ -6,13 +6,10 @@
 
 namespace rollwell {
 
-// Checks the engine's state against what the rules imply. Returns an empty
-// text when everything holds, otherwise what is wrong.
-std::string checkSheetTotals(const PlayerSheet& sheet, bool yamb);
-std::string checkOfferedCells(const Engine& engine);
-std::string checkDice(const Engine& engine);
-// Undo, Redo and the hand-over are offered only when they have something to do.
-std::string checkCommands(const Engine& engine);
+// Each check returns an empty text when everything holds, otherwise what is wrong.
+
+// The sheet's totals and counters, the offered cells, the dice, and Undo, Redo
+// and the hand-over offered only when they have something to do.
 std::string checkAll(const Engine& engine);
 
 // Shown hint labels hold the scorer's value of the dice on the table for the
@@ -20,8 +17,8 @@ std::string checkAll(const Engine& engine);
 // a hint request or a change of the hint mode.
 std::string checkHintLabels(const Engine& engine);
 
-// The sheet, its totals and counters and the turn's counters, dice and
-// announcement flags are the same after a move as after its undo and redo.
+// The sheet and the turn (counters, dice, announcement flags) are the same
+// after a move as after its undo and redo.
 std::string checkSameMove(const PlayerSheet& sheetBefore, const TurnState& turnBefore,
                           const PlayerSheet& sheetAfter, const TurnState& turnAfter);
 

@@ -36,27 +36,39 @@ class ScriptedPlatform : public Platform {
     void queueRoll(int freeDice, const std::vector<int>& faces);
     void queueRandom(double r) { randoms.push_back(r); }
     std::vector<std::string> soundNames() const;
-    void clearLog();
-
-    void PlaySoundAsync(std::string_view name) override {
-        sounds.push_back({std::string(name), false});
+    void clearLog() {
+        sounds.clear(), pauses.clear(), messages.clear();
+        winners.clear(), topScores.clear(), records.clear();
     }
+
+    void PlaySoundAsync(std::string_view name) override { sounds.push_back({std::string(name)}); }
     void PlaySoundSync(std::string_view name) override {
         sounds.push_back({std::string(name), true});
     }
     void Pause(int ms) override { pauses.push_back(ms); }
     MsgAnswer MessageBox(std::string_view title, std::string_view text, MsgButtons buttons,
-                         MsgIcon icon) override;
+                         MsgIcon icon) override {
+        messages.push_back({std::string(title), std::string(text), buttons, icon});
+        return next(answers, MsgAnswer::Ok);
+    }
     void MinimizeWindow() override { ++minimized; }
     double Random() override;
-    void Reseed() override { ++reseeds; }
-    std::string Today() override { return today; }
-    EndGameAnswer ShowEndGameDialog() override;
+    void Reseed() override {}
+    std::string Today() override { return "06.12.2026"; }
+    EndGameAnswer ShowEndGameDialog() override {
+        ++endGameDialogs;
+        return next(endGameAnswers, EndGameAnswer::Finish);
+    }
     void ShowWinner(const WinnerInfo& info) override { winners.push_back(info); }
     void ShowTopScores(const TopScoresRequest& request) override { topScores.push_back(request); }
     ScoreEntryResult RecordResult(int tableNumber, std::string_view name, int32_t score,
-                                  std::string_view date) override;
-    std::optional<Settings> ShowOptions(const Settings& current) override;
+                                  std::string_view date) override {
+        records.push_back({tableNumber, std::string(name), score, std::string(date)});
+        return next(recordResults, ScoreEntryResult{1, true, std::nullopt, std::nullopt});
+    }
+    std::optional<Settings> ShowOptions(const Settings&) override {
+        return next(optionsAnswers, std::optional<Settings>());
+    }
     void ShowQuickStart() override { ++quickStarts; }
     void CloseMainWindow() override { ++closeRequests; }
 
@@ -67,12 +79,7 @@ class ScriptedPlatform : public Platform {
     std::vector<WinnerInfo> winners;
     std::vector<TopScoresRequest> topScores;
     std::vector<Record> records;
-    int endGameDialogs = 0;
-    int optionsShown = 0;
-    int minimized = 0;
-    int reseeds = 0;
-    int quickStarts = 0;
-    int closeRequests = 0;
+    int endGameDialogs = 0, minimized = 0, quickStarts = 0, closeRequests = 0;
 
     // The script.
     std::deque<double> randoms;
@@ -80,9 +87,14 @@ class ScriptedPlatform : public Platform {
     std::deque<EndGameAnswer> endGameAnswers;           // default Finish
     std::deque<ScoreEntryResult> recordResults;         // default placed at rank 1
     std::deque<std::optional<Settings>> optionsAnswers; // default: cancelled
-    std::string today = "06.12.2026";
 
   private:
+    template <typename T> static T next(std::deque<T>& script, T fallback) {
+        if (script.empty()) return fallback;
+        T answer = script.front();
+        script.pop_front();
+        return answer;
+    }
     std::mt19937 rng_;
 };
 
