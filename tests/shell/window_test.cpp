@@ -63,6 +63,14 @@ TEST_F(Walk, OnePlayerYahtzeeEndsInTheMarquee) {
     // The first roll by keyboard, the rest by mouse.
     QTest::keyClick(find<QWidget>(QStringLiteral("picRollDices")), Qt::Key_Return);
     EXPECT_EQ(engine().turn().RollCount, 1);
+    // The row under the mouse is lit in the caption column.
+    auto* row3 = find<QWidget>(QStringLiteral("cmdRand_3"));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(row3, &enter);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblOption_3"))->autoFillBackground());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(row3, &leave);
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("lblOption_3"))->autoFillBackground());
     click(offeredCell({3}));
     playThrough(*this, 12);
     ASSERT_EQ(script.topScores.size(), 1u);
@@ -135,6 +143,9 @@ TEST_F(Walk, MenusToolbarAndAccessibility) {
     const auto visible = [&](const char* name) {
         return window->findChild<QAction*>(QString::fromLatin1(name))->isVisible();
     };
+    // Before the first roll every cell button is there but none can be used.
+    EXPECT_TRUE(shown(QStringLiteral("cmdDown_0")));
+    EXPECT_FALSE(find<QWidget>(QStringLiteral("cmdDown_0"))->isEnabled());
     EXPECT_TRUE(visible("mnuHintsByRequest"));
     EXPECT_TRUE(visible("mnuHintsAllways2"));
     window->findChild<QAction*>(QStringLiteral("mnuHintsAllways2"))->trigger();
