@@ -5,7 +5,7 @@
 #include "shell/art/palette.h"
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
-#include "shell/dialogs/scorestable.h"
+#include "storage/topscores.h"
 #include "shell/platform/audio.h"
 
 #include <QCheckBox>
@@ -159,7 +159,7 @@ QString TopScoresDialog::tablePath(int tableNumber) const {
 
 void TopScoresDialog::showTable(int tableNumber) {
     ListView1_->clearContents();
-    const ShownTable shown = loadShownTable(tablePath(tableNumber));
+    const TableRows shown = ReadTableRows(tablePath(tableNumber));
     for (int r = 0; r < kTablePositions; ++r) {
         const DisplayRow& row = shown.rows[r];
         const std::array<QString, 4> cells{row.position, row.name, row.score, row.date};
@@ -223,7 +223,7 @@ void TopScoresDialog::cmdClearTable_Click() {
                                               QStringLiteral("Delete top 20 Scores?"),
                                               QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
-    const ClearOutcome outcome = clearShownTable(path);
+    const ClearResult outcome = ClearTable(path);
     if (!outcome.cleared) {
         showFailure(this, outcome.errorTitle, outcome.errorText);
         return;
