@@ -174,11 +174,13 @@ void BoardView::createDice() {
         lit->setObjectName(QStringLiteral("picRound_%1").arg(k));
         lit->setPictureName(QStringLiteral("roundLit"));
         lit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        lit->setAccessibleName(QStringLiteral("Roll %1 used").arg(k + 1));
         round_[static_cast<size_t>(k)] = lit;
         auto* unlit = new PictureButton(this);
         unlit->setObjectName(QStringLiteral("picRoundBG_%1").arg(k));
         unlit->setPictureName(QStringLiteral("roundUnlit"));
         unlit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        unlit->setAccessibleName(QStringLiteral("Roll %1 left").arg(k + 1));
         roundBG_[static_cast<size_t>(k)] = unlit;
     }
     nextPlayer_ = new QPushButton(QStringLiteral("Next Player"), this);
