@@ -143,8 +143,8 @@ struct SheetLayout {
     static constexpr Box rollLight(int k, const Box& rollButton) {
         constexpr int size = 240, gap = 120, strip = 390;
         const int left = rollButton.left + (rollButton.width - (3 * size + 2 * gap)) / 2;
-        return {left + k * (size + gap), rollButton.top + rollButton.height - strip + (strip - size) / 2,
-                size, size};
+        return {left + k * (size + gap),
+                rollButton.top + rollButton.height - strip + (strip - size) / 2, size, size};
     }
 };
 

@@ -5,8 +5,8 @@
 #include "shell/art/palette.h"
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
-#include "storage/topscores.h"
 #include "shell/platform/audio.h"
+#include "storage/topscores.h"
 
 #include <QCheckBox>
 #include <QFrame>
