@@ -200,7 +200,13 @@ void MainWindow::showTopScoresFromMenu() {
 }
 
 void MainWindow::forward(const std::function<void(Engine&)>& handler) {
-    if (busy_ > 0) return; // never re-enters: the gate below holds events back
+    if (busy_ > 0) {
+        // Never re-enters: a command that arrives meanwhile (a menu action
+        // from an accessibility client, say) runs after the running handler.
+        QMetaObject::invokeMethod(
+            this, [this, handler] { forward(handler); }, Qt::QueuedConnection);
+        return;
+    }
     ++busy_;
     handler(*engine_);
     --busy_;

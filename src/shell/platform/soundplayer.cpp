@@ -88,7 +88,8 @@ void SoundPlayer::playSync(std::string_view name) {
     clock.start();
     wait.start(length + syncMargin);
     output_->start(*effect);
-    loop.exec();
+    // Input waits in the queue, in order, until the sound has ended.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
     disconnect(connection);
     if (!ended) output_->stop();
 }
