@@ -1,3 +1,4 @@
+#include "dialogtesting.h"
 #include "shell/platform/soundplayer.h"
 
 #include <QCoreApplication>
@@ -87,16 +88,10 @@ void write(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-class SoundTest : public ::testing::Test {
+class SoundTest : public testing::QtTest {
   protected:
     void SetUp() override {
-        // One application per process; another test file may have made it.
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "test_shell";
-            static char* argv[] = {name, nullptr};
-            app_ = std::make_unique<QCoreApplication>(argc, argv);
-        }
+        QtTest::SetUp();
         ASSERT_TRUE(folder_.isValid());
         QDir(folder_.path()).mkdir(QStringLiteral("RWWAVS"));
         for (std::string_view name : SoundPlayer::effectNames)
@@ -115,7 +110,6 @@ class SoundTest : public ::testing::Test {
         return std::make_unique<SoundPlayer>(folder_.path(), std::move(recording));
     }
 
-    std::unique_ptr<QCoreApplication> app_;
     QTemporaryDir folder_;
     RecordingOutput* output = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogtesting.h"
 #include "shell/mainwindow.h"
 #include "support/scriptedplatform.h"
 
@@ -47,19 +48,14 @@ class WindowPlatform : public QtPlatform {
     ScriptedPlatform& s_;
 };
 
-inline void ensureApplication() {
-    if (QApplication::instance() != nullptr) return;
-    static int argc = 1;
-    static char name[] = "test_shell";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // A main window over the scripted platform, found by control names.
-class WindowTest : public ::testing::Test {
+class WindowTest : public testing::QtTest {
   public:
+    void TearDown() override {
+        window.reset();
+        QtTest::TearDown();
+    }
     void open() {
-        ensureApplication();
         window = std::make_unique<MainWindow>(settings, nullptr, [this](PlatformHost& host) {
             auto p = std::make_unique<WindowPlatform>(host, script);
             platform = p.get();

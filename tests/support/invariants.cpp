@@ -31,12 +31,13 @@ std::string checkSheetTotals(const PlayerSheet& s, bool yamb) {
         const ColumnTotals& t = s.columnTotals(c);
         const int32_t sub = upper + (bonus ? 35 : 0);
         const ScoreCell &ones = s.cell(c, 0), &max = s.cell(c, 6), &min = s.cell(c, 7);
-        const ScoreCell product =
-            ones && max && min ? ScoreCell((*max - *min) * *ones) : std::nullopt;
-        const int32_t column = sub + valueOf(product) + lower;
+        const bool hasProduct = ones && max && min;
+        const int32_t product = hasProduct ? (*max - *min) * *ones : 0;
+        const int32_t column = sub + product + lower;
         grand += column;
         if (s.BonusAwarded[c - 1] != bonus || valueOf(t.UpperSubTotal) != sub ||
-            t.MaxMinProduct != product || valueOf(t.ColumnTotal) != column)
+            t.MaxMinProduct.has_value() != hasProduct || valueOf(t.MaxMinProduct) != product ||
+            valueOf(t.ColumnTotal) != column)
             err << "bonus or totals of column " << c << " wrong; ";
         if (c == 3 && s.FreeUpperCount != upperFilled) err << "FreeUpperCount wrong; ";
         if (c == 4 && s.AnnounceUpperCount != upperFilled) err << "AnnounceUpperCount wrong; ";
