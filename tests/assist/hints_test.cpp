@@ -84,6 +84,9 @@ TEST_F(Hints, ByRequestOncePerRoll) {
 // Always mode then values every roll, with the hint button off.
 TEST_F(Hints, ModeCommandsAfterANewGame) {
     start(4, 4);
+    engine->mnuHintsAllways2_Click(); // before the first roll there is nothing to value
+    EXPECT_EQ(hints(), "shown");
+    engine->mnuHintsByRequest2_Click();
     roll({1, 2, 3, 4, 5});
     engine->NewGame();
     finishAnimation();
@@ -123,8 +126,9 @@ TEST_F(Hints, HoverAndFilledRowInYahtzee) {
     engine->cellMouseLeft(3, 13);   // no such row
 
     engine->cellMouseEntered(3, 1);
-    engine->cmdRand_Click(1); // Twos; placing clears the mark
+    engine->cmdRand_Click(1); // Twos; placing clears the mark and the picture
     EXPECT_FALSE(board().lblOption[1].highlighted);
+    EXPECT_EQ(board().cmdRand(1).picture, CellPicture::img1ColumnP);
     roll({2, 2, 2, 2, 2});
     engine->cellMouseEntered(3, 1);
     EXPECT_FALSE(board().lblOption[1].highlighted);

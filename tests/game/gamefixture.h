@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace rollwell {
@@ -54,6 +56,12 @@ class GameFixture : public ::testing::Test {
         for (int cell = 0; cell < kColumnCount * kRowCount; ++cell)
             n += offered(cell / kRowCount + 1, cell % kRowCount) ? 1 : 0;
         return n;
+    }
+
+    // The last message's title, text, buttons and icon.
+    std::tuple<std::string, std::string, MsgButtons, MsgIcon> lastMessage() const {
+        const auto& m = platform.messages.back();
+        return {m.title, m.text, m.buttons, m.icon};
     }
 
     EngineProbe probe() { return EngineProbe(*engine); }

@@ -64,6 +64,7 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
     EXPECT_EQ(engine->sheet().cell(4, 12), 100);
     EXPECT_EQ(engine->turn().RollsUsed, 1);
     EXPECT_EQ(platform.soundNames().back(), "score");
+    EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice or undo last move");
 }
 
 TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
@@ -88,10 +89,8 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     platform.clearLog();
     roll({6, 6, 6, 6, 6, 6});
     ASSERT_EQ(platform.messages.size(), 1u);
-    const auto& m = platform.messages[0];
-    EXPECT_EQ(std::tie(m.title, m.text, m.icon),
-              std::make_tuple(std::string("Reminder"), std::string("You must announce now!"),
-                              MsgIcon::Exclamation));
+    EXPECT_EQ(lastMessage(), std::tuple("Reminder", "You must announce now!", MsgButtons::Ok,
+                                        MsgIcon::Exclamation));
     EXPECT_TRUE(platform.soundNames().empty() && engine->turn().RollCount == 1) << "no roll";
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
 
@@ -115,7 +114,7 @@ TEST_F(Turn, LastCellOfTheSheetIsAnnouncedForThePlayer) {
     probe().fillAllBut({{4, 7}});
     roll({1, 1, 1, 2, 2, 6});
     EXPECT_TRUE(engine->turn().Announced && offered(4, 7) && offeredCount() == 1);
-    EXPECT_FALSE(board().mnuUndoUndo.enabled);
+    EXPECT_TRUE(engine->turn().RollCount == 1 && !board().mnuUndoUndo.enabled);
     EXPECT_THAT(platform.soundNames(), ElementsAre("announce", "rollAll"));
 
     roll({1, 1, 1, 2, 2, 6});
@@ -125,11 +124,13 @@ TEST_F(Turn, LastCellOfTheSheetIsAnnouncedForThePlayer) {
     EXPECT_TRUE(platform.sounds.back().sync) << "the last placement's sound ends first";
 }
 
-TEST_F(Turn, HoldingDice) {
+TEST_F(Turn, HoldingDiceAndKeys) {
     start();
-    engine->picDice_Click(0); // before the first roll the dice cannot be clicked
-    EXPECT_FALSE(engine->turn().DiceHeld[0]);
-    roll({1, 2, 3, 4, 5, 6});
+    engine->picDice_Click(0);  // before the first roll the dice cannot be clicked
+    engine->Form_KeyPress(32); // Space minimizes, Enter rolls
+    EXPECT_TRUE(!engine->turn().DiceHeld[0] && platform.minimized == 1);
+    platform.queueRoll(6, {1, 2, 3, 4, 5, 6});
+    engine->Form_KeyPress(13);
     for (int i = 0; i < 6; ++i)
         engine->picDice_Click(i);
     EXPECT_FALSE(board().picRollDices.enabled);
@@ -264,14 +265,8 @@ TEST_F(Turn, NewGameWithoutConfirmation) {
     EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
 }
 
-TEST_F(Turn, KeysAndClock) {
+TEST_F(Turn, Clock) {
     start();
-    engine->Form_KeyPress(32);
-    EXPECT_EQ(platform.minimized, 1);
-    platform.queueRoll(6, {1, 1, 1, 1, 1, 2});
-    engine->Form_KeyPress(13);
-    EXPECT_EQ(engine->turn().RollCount, 1);
-
     for (int i = 0; i < 86399; ++i)
         engine->tmrTimeElapsed_Timer();
     EXPECT_EQ(board().lblTimeElapsed, "23:59:59");

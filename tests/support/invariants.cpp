@@ -88,12 +88,17 @@ std::string checkOfferedCells(const Engine& engine) {
 
 std::string checkDice(const Engine& engine) {
     const TurnState& t = engine.turn();
-    const auto faces =
-        std::span(t.DiceValues).first(static_cast<size_t>(engine.game().diceInPlay()));
-    const bool rolled = t.RollCount > 0 || t.Announced;
-    return rolled && !std::ranges::all_of(faces, [](int32_t v) { return v >= 1 && v <= 6; })
-               ? "a die shows no face; "
-               : "";
+    const Board& b = engine.board();
+    std::string err;
+    for (int i = 0; i < engine.game().diceInPlay(); ++i) {
+        const int32_t face = t.DiceValues[static_cast<size_t>(i)];
+        if ((t.RollCount > 0 || t.Announced) && (face < 1 || face > 6))
+            err += "a die shows no face; ";
+        // A rolled die shows either its free or its held picture.
+        if (t.RollCount > 0 && b.picDice[i].visible == b.PicDiceOff[i].visible)
+            err += "die " + std::to_string(i) + " shown free and held, or neither; ";
+    }
+    return err;
 }
 
 std::string checkCommands(const Engine& engine) {
