@@ -79,6 +79,21 @@ TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
     EXPECT_EQ(engine->sheet().cell(4, 8), 6 + 6 + 6 + 2 + 2 + 10); // best five
     EXPECT_FALSE(board().mnuUndoUndo.enabled) << "a third-roll announced placement stays";
     EXPECT_TRUE(board().picRollDices.enabled);
+
+    // The last cell of the sheet is announced for the player.
+    platform = ScriptedPlatform();
+    start();
+    probe().fillAllBut({{4, 7}});
+    roll({1, 1, 1, 2, 2, 6});
+    EXPECT_TRUE(engine->turn().Announced && offered(4, 7) && offeredCount() == 1);
+    EXPECT_TRUE(engine->turn().RollCount == 1 && !board().mnuUndoUndo.enabled);
+    EXPECT_THAT(platform.soundNames(), ElementsAre("announce", "rollAll"));
+
+    roll({1, 1, 1, 2, 2, 6});
+    roll({1, 1, 1, 2, 2, 6});
+    EXPECT_TRUE(engine->sheet().cell(4, 7) == 7 && engine->game().GameFinished);
+    EXPECT_EQ(platform.sounds.back().name, "score");
+    EXPECT_TRUE(platform.sounds.back().sync) << "the last placement's sound ends first";
 }
 
 TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
@@ -107,21 +122,6 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     roll({1, 2, 3, 4, 5, 6});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(engine->turn().RollCount, 2);
-}
-
-TEST_F(Turn, LastCellOfTheSheetIsAnnouncedForThePlayer) {
-    start();
-    probe().fillAllBut({{4, 7}});
-    roll({1, 1, 1, 2, 2, 6});
-    EXPECT_TRUE(engine->turn().Announced && offered(4, 7) && offeredCount() == 1);
-    EXPECT_TRUE(engine->turn().RollCount == 1 && !board().mnuUndoUndo.enabled);
-    EXPECT_THAT(platform.soundNames(), ElementsAre("announce", "rollAll"));
-
-    roll({1, 1, 1, 2, 2, 6});
-    roll({1, 1, 1, 2, 2, 6});
-    EXPECT_TRUE(engine->sheet().cell(4, 7) == 7 && engine->game().GameFinished);
-    EXPECT_EQ(platform.sounds.back().name, "score");
-    EXPECT_TRUE(platform.sounds.back().sync) << "the last placement's sound ends first";
 }
 
 TEST_F(Turn, HoldingDiceAndKeys) {
@@ -153,7 +153,8 @@ TEST_F(Turn, HoldingDiceAndKeys) {
     EXPECT_FALSE(engine->turn().DiceHeld[0] || board().PicDiceOff[0].enabled);
 }
 
-TEST_F(Turn, RollSoundFollowsTheFreeDice) {
+// The roll sound follows the free dice; Rollwell sounds while its row is open.
+TEST_F(Turn, RollSounds) {
     for (auto [held, sound] : {std::pair{2, "rollAll"}, {3, "rollSome"}, {4, "rollSome"}}) {
         platform = ScriptedPlatform();
         start();
@@ -164,9 +165,7 @@ TEST_F(Turn, RollSoundFollowsTheFreeDice) {
         roll(std::vector<int>(6 - held, 6));
         EXPECT_EQ(platform.soundNames().front(), sound) << held << " held";
     }
-}
-
-TEST_F(Turn, RollwellSoundOnlyWhileTheRowIsOpen) {
+    platform = ScriptedPlatform();
     start(1, 4);
     roll({4, 4, 2, 4, 4});
     EXPECT_THAT(platform.soundNames(), ElementsAre("rollAll"));
@@ -244,7 +243,7 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
 // Without the question New Game starts at once, also over a game whose second
 // roll is blocked, and lets the next game roll. (The question itself is
 // checked with the options.)
-TEST_F(Turn, NewGameWithoutConfirmation) {
+TEST_F(Turn, NewGameWithoutConfirmationAndTheClock) {
     settings.ConfirmQuitGame = false;
     start();
     engine->mnuNewGame_Click(); // before the first roll: nothing to discard
@@ -263,10 +262,8 @@ TEST_F(Turn, NewGameWithoutConfirmation) {
     EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
     engine->tmrRollDice_Timer(); // the second tick
     EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
-}
 
-TEST_F(Turn, Clock) {
-    start();
+    // The clock wraps after a day.
     for (int i = 0; i < 86399; ++i)
         engine->tmrTimeElapsed_Timer();
     EXPECT_EQ(board().lblTimeElapsed, "23:59:59");
