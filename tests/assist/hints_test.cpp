@@ -73,8 +73,7 @@ TEST_F(Hints, ByRequestOncePerRoll) {
     EXPECT_EQ(hints(), "shown");
     EXPECT_EQ(hintSounds(), 2);
 
-    roll({3, 3, 3, 5, 5});
-    engine->cmdOblg_Click(8); // announce 3 of a Kind
+    play({3, 3, 3, 5, 5}, 4, 8); // announce 3 of a Kind
     engine->HintRequest();
     EXPECT_EQ(hints(), "shown 8:29"); // Threes, Fives, Full House fit but are closed now
 }

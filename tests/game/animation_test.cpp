@@ -15,8 +15,7 @@ class Animation : public GameFixture {
     static double pick(int p, int columns = 4) { return (p - 0.5) / (columns == 4 ? 9 : 4); }
     // New Game, drawing `randoms`, over a game with a score and a hint to discard.
     void newGame(const std::vector<double>& randoms) {
-        roll({3, 3, 3, 3, 3});
-        engine->cmdRand_Click(2);
+        play({3, 3, 3, 3, 3}, 3, 2);
         roll({3, 3, 3, 3, 3});
         engine->HintRequest();
         for (double r : randoms)

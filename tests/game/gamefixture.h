@@ -35,6 +35,12 @@ class GameFixture : public ::testing::Test {
         engine->picRollDices_MouseUp();
     }
 
+    // Rolls, then clicks the cell at `column` (1 Down to 4 Announce) and `row`.
+    void play(const std::vector<int>& faces, int column, int row) {
+        roll(faces);
+        engine->cellClick(column, row);
+    }
+
     // Ticks the new-game animation to its end, as the window's timer would.
     void finishAnimation() {
         for (int i = 0; i < 1000 && engine->board().tmrAnimation.running; ++i)

@@ -53,10 +53,8 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
     EXPECT_FALSE(engine->turn().Announced);
 
     // Announced at the first roll and placed at once.
-    roll({2, 2, 3, 4, 5, 6});
-    engine->cmdRand_Click(0);
-    roll({5, 5, 5, 5, 5, 1});
-    engine->cmdOblg_Click(12);
+    play({2, 2, 3, 4, 5, 6}, 3, 0);
+    play({5, 5, 5, 5, 5, 1}, 4, 12);
     EXPECT_EQ(offeredCount(), 1);
     EXPECT_EQ(platform.soundNames().back(), "announce");
     EXPECT_TRUE(board().mnuUndoUndo.enabled);
@@ -69,8 +67,7 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
 
 TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
     start();
-    roll({2, 2, 2, 3, 4, 5});
-    engine->cmdOblg_Click(8);
+    play({2, 2, 2, 3, 4, 5}, 4, 8);
     roll({2, 2, 2, 3, 4, 5});
     EXPECT_TRUE(offered(4, 8)) << "the announced cell stays offered";
     platform.clearLog();
@@ -182,8 +179,7 @@ TEST_F(Turn, RollSounds) {
 
 TEST_F(Turn, PlacementScoresAndEndsTheTurn) {
     start();
-    roll({6, 5, 4, 3, 2, 2});
-    engine->cmdRand_Click(10);
+    play({6, 5, 4, 3, 2, 2}, 3, 10);
     EXPECT_EQ(engine->sheet().cell(3, 10), 60);
     EXPECT_EQ(dice(), (std::vector<int32_t>{2, 2, 3, 4, 5, 6})) << "scoring sorts the dice";
     EXPECT_EQ(engine->turn().SavedDice[0], 6) << "undo keeps the dice as rolled";
@@ -191,10 +187,8 @@ TEST_F(Turn, PlacementScoresAndEndsTheTurn) {
     EXPECT_THAT(board().picRound, ElementsAre(false, false, false));
     EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice or undo last move");
 
-    roll({1, 1, 2, 2, 3, 3});
-    engine->cmdDown_Click(0);
-    roll({1, 1, 2, 2, 3, 3});
-    engine->cmdUp_Click(12);
+    play({1, 1, 2, 2, 3, 3}, 1, 0);
+    play({1, 1, 2, 2, 3, 3}, 2, 12);
     EXPECT_EQ(board().lbl(2, 12).text, "0");
     EXPECT_EQ(platform.soundNames().back(), "scoreZero");
     roll({1, 1, 2, 2, 3, 3});
@@ -206,8 +200,7 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     settings.Player1 = "Ann       ";
     settings.Player2 = "Bob       ";
     start(4, 5, 2);
-    roll({6, 6, 6, 6, 1, 1});
-    engine->cmdDown_Click(0);
+    play({6, 6, 6, 6, 1, 1}, 1, 0);
     EXPECT_TRUE(board().cmdNextPlayer.visible);
     EXPECT_EQ(board().StatusPanel(3).text, "2 : 0");
 
@@ -230,8 +223,7 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     // Yahtzee keeps each player's single column the same way.
     platform = ScriptedPlatform();
     start(1, 4, 2);
-    roll({3, 3, 3, 2, 2});
-    engine->cmdRand_Click(9);
+    play({3, 3, 3, 2, 2}, 3, 9);
     engine->cmdNextPlayer_Click();
     EXPECT_EQ(offeredCount(), 13);
     engine->cmdRand_Click(0);
