@@ -28,35 +28,21 @@ TEST(Scoring, RejectsBadDice) {
 // The row's definition on exactly five dice.
 int32_t definitionOfFive(ScoreRow row, std::array<int32_t, 5> d) {
     std::sort(d.begin(), d.end());
-    std::array<int, 7> counts{};
-    int32_t sum = 0;
-    for (int32_t v : d) {
-        ++counts[v];
-        sum += v;
-    }
-    const int most = *std::max_element(counts.begin(), counts.end());
-    const int faces =
-        static_cast<int>(std::count_if(counts.begin(), counts.end(), [](int n) { return n > 0; }));
+    std::array<int32_t, 7> counts{};
+    for (int32_t v : d)
+        ++counts[static_cast<size_t>(v)];
+    const int32_t sum = d[0] + d[1] + d[2] + d[3] + d[4];
+    const int32_t most = *std::max_element(counts.begin(), counts.end());
+    const auto faces = std::count_if(counts.begin(), counts.end(), [](int32_t n) { return n > 0; });
     const int r = RowIndex(row);
-    switch (row) {
-    case ScoreRow::Max:
-    case ScoreRow::Min:
-        return sum;
-    case ScoreRow::ThreeOfAKind:
-        return most >= 3 ? sum + 10 : 0;
-    case ScoreRow::FullHouse:
-        return faces == 2 && most == 3 ? sum + 20 : 0;
-    case ScoreRow::Straight:
-        return d == std::array<int32_t, 5>{2, 3, 4, 5, 6}   ? 60
-               : d == std::array<int32_t, 5>{1, 2, 3, 4, 5} ? 50
-                                                            : 0;
-    case ScoreRow::FourOfAKind:
-        return most >= 4 ? sum + 30 : 0;
-    case ScoreRow::Rollwell:
-        return most == 5 ? 100 : 0;
-    default:
-        return (r + 1) * counts[r + 1];
-    }
+    if (r < 6) return (r + 1) * counts[static_cast<size_t>(r + 1)];
+    if (row == ScoreRow::Max || row == ScoreRow::Min) return sum;
+    if (row == ScoreRow::ThreeOfAKind) return most >= 3 ? sum + 10 : 0;
+    if (row == ScoreRow::FullHouse) return faces == 2 && most == 3 ? sum + 20 : 0;
+    if (row == ScoreRow::Straight)
+        return faces == 5 && d[4] - d[0] == 4 ? (d[0] == 2 ? 60 : 50) : 0;
+    if (row == ScoreRow::FourOfAKind) return most >= 4 ? sum + 30 : 0;
+    return most == 5 ? 100 : 0; // Rollwell
 }
 
 // Six dice: the best five for every row, except Min, which takes the five lowest.
