@@ -145,7 +145,6 @@ TEST_F(Window, EachToolbarKeyRunsOnlyItsCommandAndOnlyWhileEnabled) {
     for (size_t k = 0; k < keys.size(); ++k) {
         for (bool enabled : {true, false}) {
             SCOPED_TRACE(keys[k] + (enabled ? " enabled" : " disabled"));
-            platform = ScriptedPlatform{};
             settings = Settings{};
             start(4, 5, 1);
             roll({1, 2, 3, 4, 5, 6});

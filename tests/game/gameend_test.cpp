@@ -38,8 +38,6 @@ class GameEnd : public GameFixture {
 TEST_F(GameEnd, FinalPlacementWithRollsLeftAsksAndUndoReopensTheLastCell) {
     for (int players : {2, 1}) {
         SCOPED_TRACE(players);
-        platform.endGameDialogs = 0;
-        platform.clearLog();
         begin(players);
         finish(3 - players, EndGameAnswer::Undo);
         EXPECT_EQ(platform.endGameDialogs, 1);

@@ -18,7 +18,9 @@ namespace rollwell {
 // A main window's engine with a scripted platform, and helpers to play it.
 class GameFixture : public ::testing::Test {
   protected:
+    // A new engine on the settings given, with a new platform.
     void start(int columns = 4, int dice = 5, int players = 1) {
+        platform = ScriptedPlatform();
         settings.NumberOfColumns = columns;
         settings.NumberOfDice = dice;
         settings.NumberOfPlayers = players;

@@ -78,7 +78,6 @@ TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
     EXPECT_TRUE(board().picRollDices.enabled);
 
     // The last cell of the sheet is announced for the player.
-    platform = ScriptedPlatform();
     start();
     probe().fillAllBut({{4, 7}});
     roll({1, 1, 1, 2, 2, 6});
@@ -112,7 +111,6 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     EXPECT_EQ(engine->turn().RollCount, 2);
 
     // With one of the 13 placements left to another column, no reminder.
-    platform = ScriptedPlatform();
     start();
     announceCellsOpen(12, {{3, 12}});
     roll({1, 2, 3, 4, 5, 6});
@@ -153,7 +151,6 @@ TEST_F(Turn, HoldingDiceAndKeys) {
 // The roll sound follows the free dice; Rollwell sounds while its row is open.
 TEST_F(Turn, RollSounds) {
     for (auto [held, sound] : {std::pair{2, "rollAll"}, {3, "rollSome"}, {4, "rollSome"}}) {
-        platform = ScriptedPlatform();
         start();
         roll({1, 2, 3, 4, 5, 6});
         for (int i = 0; i < held; ++i)
@@ -162,7 +159,6 @@ TEST_F(Turn, RollSounds) {
         roll(std::vector<int>(6 - held, 6));
         EXPECT_EQ(platform.soundNames().front(), sound) << held << " held";
     }
-    platform = ScriptedPlatform();
     start(1, 4);
     roll({4, 4, 2, 4, 4});
     EXPECT_THAT(platform.soundNames(), ElementsAre("rollAll"));
@@ -221,7 +217,6 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     EXPECT_EQ(board().StatusPanel(3).text, "6 : 100");
 
     // Yahtzee keeps each player's single column the same way.
-    platform = ScriptedPlatform();
     start(1, 4, 2);
     play({3, 3, 3, 2, 2}, 3, 9);
     engine->cmdNextPlayer_Click();
