@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <random>
 
@@ -99,8 +97,7 @@ TEST_F(TopScores, ResultsTakeTheirPlaces) {
     expected.prepend(Rec("Best", 999, "05.03.2024"));
     EXPECT_EQ(ReadAll(path), Table(expected.mid(0, 20)));
 
-    EXPECT_TRUE(ClearTable(path).cleared);
-    EXPECT_FALSE(TableExists(path));
+    EXPECT_TRUE(ClearTable(path).cleared && !TableExists(path));
     const ClearResult again = ClearTable(path); // a missing table is no failure
     EXPECT_FALSE(again.cleared || again.errorTitle || again.errorText);
 }
@@ -198,9 +195,8 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
 TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
     const QByteArray table = Table({Rec("Ann", 120, "x")});
     WriteAll(path, table);
-    const QByteArray scores = QFile::encodeName(QFileInfo(path).absolutePath());
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    const QString scores = QFileInfo(path).absolutePath();
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(path, 0666));
     const QString where = QDir::toNativeSeparators(path);
     const auto refused = [&](const char* title, const QString& text) {
         return [=, this] {
@@ -209,14 +205,14 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
                    (text.isEmpty() || r.errorText == text);
         };
     };
-    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    ASSERT_TRUE(SetMode(scores, 0555));
     EXPECT_TRUE(InChild(refused("Open scores", {})));
-    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
     // A table that cannot be read is never overwritten: its entries would be lost.
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0222), 0);
+    ASSERT_TRUE(SetMode(path, 0222));
     EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    ASSERT_TRUE(SetMode(path, 0666));
     EXPECT_EQ(ReadAll(path), table);
     EXPECT_EQ(QDir(scores).entryList(QDir::Files | QDir::Hidden), QStringList{"scores1.dat"});
     EXPECT_TRUE(InChild([this] { return InsertScore(path, Entry("Bo", 999)).rank == 1; }));
@@ -238,11 +234,10 @@ TEST(TopScoreTables, NumbersPathsAndFolder) {
     EXPECT_EQ(ChooseScoresFolder(program), program);
     EXPECT_TRUE(QFileInfo(program + QStringLiteral("/scores")).isDir());
     // A scores folder that exists but cannot be written is not chosen.
-    const QByteArray scores = QFile::encodeName(program + QStringLiteral("/scores"));
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    const QString scores = program + QStringLiteral("/scores");
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(scores, 0555));
     EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) != program; }));
-    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) == program; }));
     const QString blocker = dir.filePath(QStringLiteral("file"));
     WriteAll(blocker, "x");
