@@ -18,7 +18,6 @@ class Undo : public GameFixture {
         const auto& col = board().columns[column - 1];
         return {col.Tot.text, col.Tot1.text, board().lblGrandTotal.text};
     }
-    const TurnState& state() const { return engine->turn(); }
 };
 
 // The totals as shown after Undo: a total brought back to 0 shows nothing, a
@@ -115,7 +114,7 @@ TEST_F(Undo, TwoPlayersFirstPlacementAndTheHandOver) {
     place(4, 2); // player 2 announces
     undo();
     redo();
-    EXPECT_TRUE(state().Announced);
+    EXPECT_TRUE(engine->turn().Announced);
     EXPECT_FALSE(board().cmdNextPlayer.visible);
 }
 

@@ -22,15 +22,12 @@ class GameEnd : public GameFixture {
         probe().sheets().storedFree = second; // player 2's, if any
         probe().sheets().OtherPlayerTotal = valueOf(second.GrandTotal);
     }
-    // Places the last cell; "Finish Game?", if asked, gets `answer`.
-    void placeLast(EndGameAnswer answer = EndGameAnswer::Finish) {
-        platform.endGameAnswers = {answer};
-        engine->cellClick(3, 12);
-    }
+    // Rolls, then places the last cell; "Finish Game?", if asked, gets `answer`.
     void finish(int rolls, EndGameAnswer answer = EndGameAnswer::Finish) {
         for (int i = 0; i < rolls; ++i)
             roll({1, 2, 3, 4, 6});
-        placeLast(answer);
+        platform.endGameAnswers = {answer};
+        engine->cellClick(3, 12);
     }
 };
 
@@ -71,7 +68,7 @@ TEST_F(GameEnd, ClosingTheDialogKeepsThePreviousChoiceAndNewGameAsksNothing) {
     begin(1);
     finish(1, EndGameAnswer::Closed); // nothing chosen yet: undo
     EXPECT_TRUE(engine->sheet().isEmpty(3, 12));
-    placeLast();
+    finish(0);
     ASSERT_TRUE(engine->game().GameFinished);
 
     platform.clearLog();

@@ -32,12 +32,11 @@ int Bot::playGame() {
     if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
     const SheetPair& sheets = engine_.game().sheets;
     const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
-    int placed = 0;
-    for (const PlayerSheet& s :
-         other ? std::vector{sheets.shown, *other} : std::vector{sheets.shown})
-        bonuses_ += static_cast<int>(std::ranges::count(s.BonusAwarded, true)),
-            placed += s.PlacedCount;
-    return placed;
+    const auto count = [this](const PlayerSheet& s) {
+        bonuses_ += static_cast<int>(std::ranges::count(s.BonusAwarded, true));
+        return s.PlacedCount;
+    };
+    return count(sheets.shown) + (other ? count(*other) : 0);
 }
 
 void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {

@@ -17,9 +17,7 @@ class EngineProbe {
     PlayerSheet& sheet() { return e_.game_.sheets.shown; }
     SheetPair& sheets() { return e_.game_.sheets; }
     GameState& game() { return e_.game_; }
-    TurnState& turn() { return e_.turn_; }
     Board& board() { return e_.board_; }
-    RunState& run() { return e_.run_; }
     void syncSheet() { e_.syncSheet(); }
 
     // Fills every cell of the sheet shown but those listed, with `value`,
