@@ -97,8 +97,7 @@ TEST_F(Window, TwoPlayerGameReplacedByOnePlayerLeavesNoHandOverBehind) {
         EXPECT_EQ(board().StatusPanel(n).visible, n == 1 || n == 3) << "panel " << n;
     roll({1, 2, 3, 4, 5, 6});
     // As a finished two-player game leaves it: player 2 last on turn, hand-over buttons up.
-    probe().game().GameFinished = true;
-    probe().game().CurrentPlayer = 2;
+    std::tie(probe().game().GameFinished, probe().game().CurrentPlayer) = std::tuple(true, 2);
     probe().board().cmdNextPlayer.visible = true;
     probe().board().cmdShowNextBoard = {true, true, "    Show      Player 1's  Board"};
     options([](Settings& s) { s.NumberOfPlayers = 1; });
@@ -114,11 +113,11 @@ TEST_F(Window, TwoPlayerGameReplacedByOnePlayerLeavesNoHandOverBehind) {
 
 TEST_F(Window, ToolbarSoundOffSilencesRollsAndUndoRedoFollowThePlacement) {
     const auto expectSound = [this](bool on) {
-        EXPECT_EQ(settings.SoundEnabled, on);
-        EXPECT_EQ(board().tbSound.image, on ? 5 : 8);
-        EXPECT_EQ((std::vector{board().mnuSoundsOn.visible, board().mnuSoundsOn2.visible,
-                               board().mnuSoundsOff.visible, board().mnuSoundsOff2.visible}),
-                  (std::vector{on, !on, !on, on}));
+        const Board& b = board();
+        EXPECT_EQ(std::tuple(settings.SoundEnabled, b.tbSound.image, b.mnuSoundsOn.visible,
+                             b.mnuSoundsOn2.visible, b.mnuSoundsOff.visible,
+                             b.mnuSoundsOff2.visible),
+                  std::tuple(on, on ? 5 : 8, on, !on, !on, on));
     };
     start(4, 5, 1);
     expectSound(true);
