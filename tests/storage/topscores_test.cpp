@@ -51,6 +51,11 @@ ScoreRecord Entry(const char* name, int32_t score) {
     return {QString::fromUtf8(name), score, QStringLiteral("05.03.2024")};
 }
 
+// A result's error as "title: text".
+template <typename Result> QString Report(const Result& r) {
+    return r.errorTitle.value_or(QString()) + ": " + r.errorText.value_or(QString());
+}
+
 DisplayRow EmptyRow(int i) {
     return {QString(QChar('a' + i)), " " + QString::number(i + 1), {}, {}, {}};
 }
@@ -168,8 +173,8 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const QString bad = TableFilePath(blocker, 2);
     const InsertResult r = InsertScore(bad, Entry("Ann", 120));
     EXPECT_TRUE(r.rank == -1 && !r.placed);
-    EXPECT_EQ(r.errorTitle, QStringLiteral("Open scores"));
-    EXPECT_EQ(r.errorText, "53File not foundCannot open " + QDir::toNativeSeparators(bad));
+    EXPECT_EQ(Report(r),
+              "Open scores: 53File not foundCannot open " + QDir::toNativeSeparators(bad));
     EXPECT_EQ(ReadAll(blocker), QByteArray("not a folder"));
     const TableRows missing = ReadTableRows(bad);
     EXPECT_TRUE(missing.rows[0] == EmptyRow(0) && !missing.errorText);
@@ -179,12 +184,10 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const QString where = QDir::toNativeSeparators(path);
     const TableRows read = ReadTableRows(path);
     EXPECT_EQ(read.rows[19], EmptyRow(19));
-    EXPECT_EQ(read.errorTitle, QStringLiteral("Open scores"));
-    EXPECT_EQ(read.errorText, "75Path/File access errorCannot open " + where);
+    EXPECT_EQ(Report(read), "Open scores: 75Path/File access errorCannot open " + where);
     const ClearResult cleared = ClearTable(path);
     EXPECT_FALSE(cleared.cleared);
-    EXPECT_EQ(cleared.errorTitle, QStringLiteral("Clear scores"));
-    EXPECT_EQ(cleared.errorText, "75Path/File access errorCannot delete " + where);
+    EXPECT_EQ(Report(cleared), "Clear scores: 75Path/File access errorCannot delete " + where);
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
