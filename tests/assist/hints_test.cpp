@@ -73,8 +73,7 @@ TEST_F(Hints, ByRequestOncePerRoll) {
     EXPECT_EQ(hints(), "shown");
     EXPECT_EQ(hintSounds(), 2);
 
-    roll({3, 3, 3, 5, 5});
-    engine->cmdOblg_Click(8); // announce 3 of a Kind
+    play({3, 3, 3, 5, 5}, 4, 8); // announce 3 of a Kind
     engine->HintRequest();
     EXPECT_EQ(hints(), "shown 8:29"); // Threes, Fives, Full House fit but are closed now
 }
@@ -123,8 +122,9 @@ TEST_F(Hints, HoverAndFilledRowInYahtzee) {
     engine->cellMouseLeft(3, 13);   // no such row
 
     engine->cellMouseEntered(3, 1);
-    engine->cmdRand_Click(1); // Twos; placing clears the mark
+    engine->cmdRand_Click(1); // Twos; placing clears the mark and the picture
     EXPECT_FALSE(board().lblOption[1].highlighted);
+    EXPECT_EQ(board().cmdRand(1).picture, CellPicture::img1ColumnP);
     roll({2, 2, 2, 2, 2});
     engine->cellMouseEntered(3, 1);
     EXPECT_FALSE(board().lblOption[1].highlighted);

@@ -86,14 +86,18 @@ TEST_F(Window, StatusBarSwitchedOffInOptionsShrinksTheWindowAtOnce) {
 
 TEST_F(Window, TwoPlayerGameReplacedByOnePlayerLeavesNoHandOverBehind) {
     start(4, 5, 2);
+    // Before a game one player at once drops a hand-over button left standing.
+    probe().board().cmdNextPlayer.visible = true;
+    options([](Settings& s) { s.NumberOfPlayers = 1; });
+    EXPECT_FALSE(board().cmdNextPlayer.visible);
+    options([](Settings& s) { s.NumberOfPlayers = 2; });
     EXPECT_EQ(board().caption, "Rollwell - Player 1");
     EXPECT_EQ(board().StatusPanel(3).text, "0 : 0");
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(board().StatusPanel(n).visible, n == 1 || n == 3) << "panel " << n;
     roll({1, 2, 3, 4, 5, 6});
     // As a finished two-player game leaves it: player 2 last on turn, hand-over buttons up.
-    probe().game().GameFinished = true;
-    probe().game().CurrentPlayer = 2;
+    std::tie(probe().game().GameFinished, probe().game().CurrentPlayer) = std::tuple(true, 2);
     probe().board().cmdNextPlayer.visible = true;
     probe().board().cmdShowNextBoard = {true, true, "    Show      Player 1's  Board"};
     options([](Settings& s) { s.NumberOfPlayers = 1; });
@@ -109,11 +113,11 @@ TEST_F(Window, TwoPlayerGameReplacedByOnePlayerLeavesNoHandOverBehind) {
 
 TEST_F(Window, ToolbarSoundOffSilencesRollsAndUndoRedoFollowThePlacement) {
     const auto expectSound = [this](bool on) {
-        EXPECT_EQ(settings.SoundEnabled, on);
-        EXPECT_EQ(board().tbSound.image, on ? 5 : 8);
-        EXPECT_EQ((std::vector{board().mnuSoundsOn.visible, board().mnuSoundsOn2.visible,
-                               board().mnuSoundsOff.visible, board().mnuSoundsOff2.visible}),
-                  (std::vector{on, !on, !on, on}));
+        const Board& b = board();
+        EXPECT_EQ(std::tuple(settings.SoundEnabled, b.tbSound.image, b.mnuSoundsOn.visible,
+                             b.mnuSoundsOn2.visible, b.mnuSoundsOff.visible,
+                             b.mnuSoundsOff2.visible),
+                  std::tuple(on, on ? 5 : 8, on, !on, !on, on));
     };
     start(4, 5, 1);
     expectSound(true);
@@ -140,7 +144,6 @@ TEST_F(Window, EachToolbarKeyRunsOnlyItsCommandAndOnlyWhileEnabled) {
     for (size_t k = 0; k < keys.size(); ++k) {
         for (bool enabled : {true, false}) {
             SCOPED_TRACE(keys[k] + (enabled ? " enabled" : " disabled"));
-            platform = ScriptedPlatform{};
             settings = Settings{};
             start(4, 5, 1);
             roll({1, 2, 3, 4, 5, 6});
@@ -148,13 +151,11 @@ TEST_F(Window, EachToolbarKeyRunsOnlyItsCommandAndOnlyWhileEnabled) {
             platform.clearLog();
             engine->Toolbar2_ButtonClick(keys[k]);
             // What each of the five commands leaves behind, in the table's order.
-            const std::vector<bool> seen = {
-                !engine->game().GameStarted,
-                std::ranges::count(platform.soundNames(), std::string("hint")) > 0,
+            const bool seen[] = {
+                !engine->game().GameStarted, std::ranges::count(platform.soundNames(), "hint") > 0,
                 !engine->run().SoundOn, platform.quickStarts == 1, platform.closeRequests == 1};
-            std::vector<bool> expected(buttons.size(), false);
-            if (enabled && k < buttons.size()) expected[k] = true;
-            EXPECT_EQ(seen, expected);
+            for (size_t b = 0; b < buttons.size(); ++b)
+                EXPECT_EQ(seen[b], enabled && b == k) << b;
         }
     }
 }
@@ -171,15 +172,15 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     // Six dice, cancelled: the game goes on with five, but the new name stays.
     const BoardGeometry geometry = board().geometry;
     platform.answers.push_back(MsgAnswer::Cancel);
-    options([](Settings& s) { s.NumberOfDice = 5, s.Player1 = "Bo        "; });
+    options(
+        [](Settings& s) { s.NumberOfDice = 5, s.NumberOfPlayers = 2, s.Player1 = "Bo        "; });
     ASSERT_EQ(platform.messages.size(), 1U);
-    const auto& q = platform.messages[0];
-    EXPECT_EQ(std::tie(q.title, q.text, q.buttons, q.icon),
-              std::make_tuple(std::string("Start a New Game?"),
-                              std::string("Click OK to start a new game or click Cancel to "
-                                          "discard changes and return to current game."),
-                              MsgButtons::OkCancel, MsgIcon::Question));
-    EXPECT_EQ(std::tie(settings.NumberOfDice, settings.Player1), std::tuple(4, "Bo        "));
+    EXPECT_EQ(lastMessage(), std::tuple("Start a New Game?",
+                                        "Click OK to start a new game or click Cancel to discard "
+                                        "changes and return to current game.",
+                                        MsgButtons::OkCancel, MsgIcon::Question));
+    EXPECT_EQ(std::tie(settings.NumberOfDice, settings.NumberOfPlayers, settings.Player1),
+              std::tuple(4, 1, "Bo        "));
     EXPECT_EQ(board().geometry, geometry);
     roll({6, 6, 6, 6, 6});
     EXPECT_EQ(engine->turn().RollCount, 2);
@@ -202,10 +203,8 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     roll({1, 2, 3, 4, 5, 6});
     platform.answers.push_back(MsgAnswer::Cancel);
     engine->mnuNewGame_Click();
-    const auto& m = platform.messages.back();
-    EXPECT_EQ(std::tie(m.title, m.text, m.buttons, m.icon),
-              std::make_tuple(std::string("Confirm"), std::string("Quit this Game?"),
-                              MsgButtons::OkCancel, MsgIcon::Question));
+    EXPECT_EQ(lastMessage(),
+              std::tuple("Confirm", "Quit this Game?", MsgButtons::OkCancel, MsgIcon::Question));
     EXPECT_TRUE(engine->game().GameStarted);
 }
 

@@ -11,10 +11,6 @@ class Undo : public GameFixture {
 
     void begin(int players = 1) { start(4, 4, players); } // four columns, five dice
     void place(int column, int row) { engine->cellClick(column, row); }
-    void turn(const std::vector<int>& faces, int column, int row) {
-        roll(faces);
-        place(column, row);
-    }
     void undo() { engine->mnuUndoUndo_Click(); }
     void redo() { engine->mnuUndoRedo_Click(); }
     // The column's total and upper total, and the grand total, as shown.
@@ -22,7 +18,6 @@ class Undo : public GameFixture {
         const auto& col = board().columns[column - 1];
         return {col.Tot.text, col.Tot1.text, board().lblGrandTotal.text};
     }
-    const TurnState& state() const { return engine->turn(); }
 };
 
 // The totals as shown after Undo: a total brought back to 0 shows nothing, a
@@ -39,13 +34,13 @@ TEST_F(Undo, NegativeTotalsGrowBackAndStayShown) {
     s.RecomputeGrandTotal();
     s.NextUpRow = 0;
     probe().syncSheet();
-    turn({1, 1, 1, 1, 2}, 2, 0); // 4 ones: (10 - 25) x 4 = -60
+    play({1, 1, 1, 1, 2}, 2, 0); // 4 ones: (10 - 25) x 4 = -60
     ASSERT_EQ(totals(2), (Totals{"-54", "6", "-78"}));
     undo();
     EXPECT_EQ(totals(2), (Totals{"2", "2", "-22"}));
     EXPECT_EQ(board().columns[1].Tot2.text, "");
 
-    turn({4, 4, 4, 1, 2}, 3, 8); // the reopened turn goes on: 3 of a Kind 15 + 10
+    play({4, 4, 4, 1, 2}, 3, 8); // the reopened turn goes on: 3 of a Kind 15 + 10
     ASSERT_EQ(totals(3), (Totals{"1", "1", "3"}));
     undo(); // a negative column total comes back, not emptied
     EXPECT_EQ(totals(3), (Totals{"-24", "1", "-22"}));
@@ -72,13 +67,12 @@ TEST_F(Undo, SoundsMessageAndRollButtonOfTheTurnBroughtBack) {
         redo(); // the replay is silent but for its own sound
         EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"undo", "redo"}));
     }
-    roll({3, 3, 3, 4, 5});
-    place(4, 2); // announce Threes
+    play({3, 3, 3, 4, 5}, 4, 2); // announce Threes
     platform.clearLog();
     undo();
     redo();
     EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"undo", "redo"}));
-    turn({3, 3, 3, 1, 2}, 4, 2); // placed after the second roll
+    play({3, 3, 3, 1, 2}, 4, 2); // placed after the second roll
     undo();
     EXPECT_EQ(board().StatusPanel(2).text, "Place your score or roll the dice");
 }
@@ -88,7 +82,7 @@ TEST_F(Undo, DiceComeBackInTheirOrderWithTheirHolds) {
     roll({5, 2, 6, 2, 1});
     engine->picDice_Click(1);
     engine->picDice_Click(3);
-    turn({4, 4, 3}, 3, 1); // Twos: the placement sorts the dice to score them
+    play({4, 4, 3}, 3, 1); // Twos: the placement sorts the dice to score them
     undo();
     EXPECT_EQ(dice(), (std::vector<int32_t>{4, 2, 4, 2, 3}));
     for (int i = 0; i < 5; ++i) {
@@ -108,7 +102,7 @@ TEST_F(Undo, DiceComeBackInTheirOrderWithTheirHolds) {
 
 TEST_F(Undo, TwoPlayersFirstPlacementAndTheHandOver) {
     begin(2);
-    turn({1, 2, 3, 4, 6}, 3, 10);
+    play({1, 2, 3, 4, 6}, 3, 10);
     undo();
     EXPECT_EQ(totals(3), (Totals{"", "", "0"}));
     EXPECT_EQ(board().StatusPanel(3).text, "0 : 0");
@@ -120,7 +114,7 @@ TEST_F(Undo, TwoPlayersFirstPlacementAndTheHandOver) {
     place(4, 2); // player 2 announces
     undo();
     redo();
-    EXPECT_TRUE(state().Announced);
+    EXPECT_TRUE(engine->turn().Announced);
     EXPECT_FALSE(board().cmdNextPlayer.visible);
 }
 

@@ -15,8 +15,7 @@ class Animation : public GameFixture {
     static double pick(int p, int columns = 4) { return (p - 0.5) / (columns == 4 ? 9 : 4); }
     // New Game, drawing `randoms`, over a game with a score and a hint to discard.
     void newGame(const std::vector<double>& randoms) {
-        roll({3, 3, 3, 3, 3});
-        engine->cmdRand_Click(2);
+        play({3, 3, 3, 3, 3}, 3, 2);
         roll({3, 3, 3, 3, 3});
         engine->HintRequest();
         for (double r : randoms)
@@ -48,16 +47,27 @@ class Animation : public GameFixture {
 };
 
 // Every pattern ends with each button of the columns in use shown and disabled,
-// the roll button free and the timer stopped.
+// the roll button free and the timer stopped. A random value below the range
+// picks the first pattern, one above it the last.
 TEST_F(Animation, EveryPatternBuildsTheWholeBoard) {
-    const std::vector<std::array<int, 3>> cases = {
-        // columns, pattern, ticks
-        {4, 1, 14}, {4, 2, 13}, {4, 3, 8},  {4, 4, 17}, {4, 5, 13}, {4, 6, 18}, {4, 7, 26},
-        {4, 8, 26}, {4, 9, 27}, {1, 1, 13}, {1, 2, 13}, {1, 3, 14}, {1, 4, 15}};
-    for (const auto& [columns, pattern, ticks] : cases) {
-        SCOPED_TRACE(std::to_string(columns) + " columns, pattern " + std::to_string(pattern));
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+    struct Case {
+        int columns;
+        double random;
+        int pattern, ticks;
+    };
+    const std::vector<Case> cases = {
+        {4, pick(1), 1, 14},    {4, pick(2), 2, 13},    {4, pick(3), 3, 8},
+        {4, pick(4), 4, 17},    {4, pick(5), 5, 13},    {4, pick(6), 6, 18},
+        {4, pick(7), 7, 26},    {4, pick(8), 8, 26},    {4, pick(9), 9, 27},
+        {4, -0.5, 1, 14},       {4, -inf, 1, 14},       {4, nan, 1, 14},
+        {4, 1.0, 9, 27},        {4, 7.0, 9, 27},        {4, 1e300, 9, 27},
+        {4, inf, 9, 27},        {1, pick(1, 1), 1, 13}, {1, pick(2, 1), 2, 13},
+        {1, pick(3, 1), 3, 14}, {1, pick(4, 1), 4, 15}};
+    for (const auto& [columns, random, pattern, ticks] : cases) {
+        SCOPED_TRACE(std::to_string(columns) + " columns, random " + std::to_string(random));
         start(columns, 4);
-        newGame({pick(pattern, columns)});
+        newGame({random});
         ASSERT_EQ(engine->animation().AnimationPattern, pattern);
         EXPECT_EQ(board().lbl(3, 2).text + board().lblTip[12].text, ""); // the old game's
         runToEnd();
@@ -94,24 +104,6 @@ TEST_F(Animation, PatternThreeSlowsDownThenSpeedsUpForGood) {
     newGame({pick(2)});
     runToEnd();
     EXPECT_EQ(intervals, std::vector<int>(13, 5));
-}
-
-// A value below the range picks the first pattern, one above it the last.
-TEST_F(Animation, OutOfRangeRandomStillPicksAPattern) {
-    const double inf = std::numeric_limits<double>::infinity();
-    for (auto [r, pattern] : {std::pair{-0.5, 1},
-                              {-inf, 1},
-                              {std::nan(""), 1},
-                              {1.0, 9},
-                              {7.0, 9},
-                              {1e300, 9},
-                              {inf, 9}}) {
-        start(4, 4);
-        newGame({r});
-        EXPECT_EQ(engine->animation().AnimationPattern, pattern) << r;
-        runToEnd();
-        EXPECT_EQ(shownAfter.back(), 52) << r;
-    }
 }
 
 } // namespace

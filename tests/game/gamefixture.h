@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace rollwell {
@@ -16,7 +18,9 @@ namespace rollwell {
 // A main window's engine with a scripted platform, and helpers to play it.
 class GameFixture : public ::testing::Test {
   protected:
+    // A new engine on the settings given, with a new platform.
     void start(int columns = 4, int dice = 5, int players = 1) {
+        platform = ScriptedPlatform();
         settings.NumberOfColumns = columns;
         settings.NumberOfDice = dice;
         settings.NumberOfPlayers = players;
@@ -31,6 +35,12 @@ class GameFixture : public ::testing::Test {
         platform.queueRoll(
             dice - static_cast<int>(std::count(held.begin(), held.begin() + dice, true)), faces);
         engine->picRollDices_MouseUp();
+    }
+
+    // Rolls, then clicks the cell at `column` (1 Down to 4 Announce) and `row`.
+    void play(const std::vector<int>& faces, int column, int row) {
+        roll(faces);
+        engine->cellClick(column, row);
     }
 
     // Ticks the new-game animation to its end, as the window's timer would.
@@ -54,6 +64,12 @@ class GameFixture : public ::testing::Test {
         for (int cell = 0; cell < kColumnCount * kRowCount; ++cell)
             n += offered(cell / kRowCount + 1, cell % kRowCount) ? 1 : 0;
         return n;
+    }
+
+    // The last message's title, text, buttons and icon.
+    std::tuple<std::string, std::string, MsgButtons, MsgIcon> lastMessage() const {
+        const auto& m = platform.messages.back();
+        return {m.title, m.text, m.buttons, m.icon};
     }
 
     EngineProbe probe() { return EngineProbe(*engine); }

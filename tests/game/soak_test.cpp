@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include <string>
+#include <tuple>
+
 namespace rollwell {
 namespace {
 
@@ -18,20 +23,13 @@ class Soak : public ::testing::TestWithParam<Kind> {};
 TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
     const Kind kind = GetParam();
     Settings settings;
-    settings.NumberOfColumns = kind.columns;
-    settings.NumberOfDice = kind.dice;
-    settings.NumberOfPlayers = kind.players;
+    std::tie(settings.NumberOfColumns, settings.NumberOfDice, settings.NumberOfPlayers) =
+        std::tuple(kind.columns, kind.dice, kind.players);
     int finished = 0, bonuses = 0;
     for (unsigned seed = 1; seed <= 6; ++seed) {
-        Bot::Options options{seed};
-        options.undoChance = 0.25;
-        options.redoChance = 0.5;
-        options.endGameUndoChance = 0.5;
-        options.newGameChance = 0.0007;
-        options.hintChance = 0.3;
-        options.modeSwitchChance = 0.05;
-        options.upperChance = 0.7;
-        Bot bot(settings, options);
+        // Chances of Undo, Redo, a hint, a hint-mode switch, New Game, "Finish Game?"
+        // answered Undo and a turn played for an upper row.
+        Bot bot(settings, {seed, true, 0.25, 0.5, 0.3, 0.05, 0.0007, 0.5, 0.7});
         for (int game = 0; game < (kind.columns == 1 ? 10 : 3); ++game) { // Yahtzee games are short
             const int placements = bot.playGame();
             if (!bot.engine().game().GameFinished) continue; // abandoned by New Game

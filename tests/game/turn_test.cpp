@@ -36,10 +36,8 @@ TEST_F(Turn, FirstRollOffersTheColumnRules) {
     // out of [0, 1) still gives faces.
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<double> stray = {1e300, inf, -inf, std::nan(""), -1.0, 1.0};
-    for (int i = 0; i < 54; ++i)
+    for (int i = 0; i < 60; ++i) // 54 shake values, then the six faces
         platform.queueRandom(i < 27 ? 0.0 : stray[i % 6]);
-    for (double r : stray)
-        platform.queueRandom(r);
     engine->picRollDices_MouseUp();
     EXPECT_EQ(dice(), (std::vector<int32_t>{6, 6, 1, 1, 1, 6}));
 }
@@ -53,10 +51,8 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
     EXPECT_FALSE(engine->turn().Announced);
 
     // Announced at the first roll and placed at once.
-    roll({2, 2, 3, 4, 5, 6});
-    engine->cmdRand_Click(0);
-    roll({5, 5, 5, 5, 5, 1});
-    engine->cmdOblg_Click(12);
+    play({2, 2, 3, 4, 5, 6}, 3, 0);
+    play({5, 5, 5, 5, 5, 1}, 4, 12);
     EXPECT_EQ(offeredCount(), 1);
     EXPECT_EQ(platform.soundNames().back(), "announce");
     EXPECT_TRUE(board().mnuUndoUndo.enabled);
@@ -68,8 +64,7 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
 
 TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
     start();
-    roll({2, 2, 2, 3, 4, 5});
-    engine->cmdOblg_Click(8);
+    play({2, 2, 2, 3, 4, 5}, 4, 8);
     roll({2, 2, 2, 3, 4, 5});
     EXPECT_TRUE(offered(4, 8)) << "the announced cell stays offered";
     platform.clearLog();
@@ -78,6 +73,20 @@ TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
     EXPECT_EQ(engine->sheet().cell(4, 8), 6 + 6 + 6 + 2 + 2 + 10); // best five
     EXPECT_FALSE(board().mnuUndoUndo.enabled) << "a third-roll announced placement stays";
     EXPECT_TRUE(board().picRollDices.enabled);
+
+    // The last cell of the sheet is announced for the player.
+    start();
+    probe().fillAllBut({{4, 7}});
+    roll({1, 1, 1, 2, 2, 6});
+    EXPECT_TRUE(engine->turn().Announced && offered(4, 7) && offeredCount() == 1);
+    EXPECT_TRUE(engine->turn().RollCount == 1 && !board().mnuUndoUndo.enabled);
+    EXPECT_THAT(platform.soundNames(), ElementsAre("announce", "rollAll"));
+
+    roll({1, 1, 1, 2, 2, 6});
+    roll({1, 1, 1, 2, 2, 6});
+    EXPECT_TRUE(engine->sheet().cell(4, 7) == 7 && engine->game().GameFinished);
+    EXPECT_EQ(platform.sounds.back().name, "score");
+    EXPECT_TRUE(platform.sounds.back().sync) << "the last placement's sound ends first";
 }
 
 TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
@@ -88,10 +97,8 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     platform.clearLog();
     roll({6, 6, 6, 6, 6, 6});
     ASSERT_EQ(platform.messages.size(), 1u);
-    const auto& m = platform.messages[0];
-    EXPECT_EQ(std::tie(m.title, m.text, m.icon),
-              std::make_tuple(std::string("Reminder"), std::string("You must announce now!"),
-                              MsgIcon::Exclamation));
+    EXPECT_EQ(lastMessage(), std::tuple("Reminder", "You must announce now!", MsgButtons::Ok,
+                                        MsgIcon::Exclamation));
     EXPECT_TRUE(platform.soundNames().empty() && engine->turn().RollCount == 1) << "no roll";
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
 
@@ -101,7 +108,6 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     EXPECT_EQ(engine->turn().RollCount, 2);
 
     // With one of the 13 placements left to another column, no reminder.
-    platform = ScriptedPlatform();
     start();
     announceCellsOpen(12, {{3, 12}});
     roll({1, 2, 3, 4, 5, 6});
@@ -110,26 +116,13 @@ TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     EXPECT_EQ(engine->turn().RollCount, 2);
 }
 
-TEST_F(Turn, LastCellOfTheSheetIsAnnouncedForThePlayer) {
+TEST_F(Turn, HoldingDiceAndKeys) {
     start();
-    probe().fillAllBut({{4, 7}});
-    roll({1, 1, 1, 2, 2, 6});
-    EXPECT_TRUE(engine->turn().Announced && offered(4, 7) && offeredCount() == 1);
-    EXPECT_FALSE(board().mnuUndoUndo.enabled);
-    EXPECT_THAT(platform.soundNames(), ElementsAre("announce", "rollAll"));
-
-    roll({1, 1, 1, 2, 2, 6});
-    roll({1, 1, 1, 2, 2, 6});
-    EXPECT_TRUE(engine->sheet().cell(4, 7) == 7 && engine->game().GameFinished);
-    EXPECT_EQ(platform.sounds.back().name, "score");
-    EXPECT_TRUE(platform.sounds.back().sync) << "the last placement's sound ends first";
-}
-
-TEST_F(Turn, HoldingDice) {
-    start();
-    engine->picDice_Click(0); // before the first roll the dice cannot be clicked
-    EXPECT_FALSE(engine->turn().DiceHeld[0]);
-    roll({1, 2, 3, 4, 5, 6});
+    engine->picDice_Click(0);  // before the first roll the dice cannot be clicked
+    engine->Form_KeyPress(32); // Space minimizes, Enter rolls
+    EXPECT_TRUE(!engine->turn().DiceHeld[0] && platform.minimized == 1);
+    platform.queueRoll(6, {1, 2, 3, 4, 5, 6});
+    engine->Form_KeyPress(13);
     for (int i = 0; i < 6; ++i)
         engine->picDice_Click(i);
     EXPECT_FALSE(board().picRollDices.enabled);
@@ -152,9 +145,9 @@ TEST_F(Turn, HoldingDice) {
     EXPECT_FALSE(engine->turn().DiceHeld[0] || board().PicDiceOff[0].enabled);
 }
 
-TEST_F(Turn, RollSoundFollowsTheFreeDice) {
+// The roll sound follows the free dice; Rollwell sounds while its row is open.
+TEST_F(Turn, RollSounds) {
     for (auto [held, sound] : {std::pair{2, "rollAll"}, {3, "rollSome"}, {4, "rollSome"}}) {
-        platform = ScriptedPlatform();
         start();
         roll({1, 2, 3, 4, 5, 6});
         for (int i = 0; i < held; ++i)
@@ -163,9 +156,6 @@ TEST_F(Turn, RollSoundFollowsTheFreeDice) {
         roll(std::vector<int>(6 - held, 6));
         EXPECT_EQ(platform.soundNames().front(), sound) << held << " held";
     }
-}
-
-TEST_F(Turn, RollwellSoundOnlyWhileTheRowIsOpen) {
     start(1, 4);
     roll({4, 4, 2, 4, 4});
     EXPECT_THAT(platform.soundNames(), ElementsAre("rollAll"));
@@ -182,8 +172,7 @@ TEST_F(Turn, RollwellSoundOnlyWhileTheRowIsOpen) {
 
 TEST_F(Turn, PlacementScoresAndEndsTheTurn) {
     start();
-    roll({6, 5, 4, 3, 2, 2});
-    engine->cmdRand_Click(10);
+    play({6, 5, 4, 3, 2, 2}, 3, 10);
     EXPECT_EQ(engine->sheet().cell(3, 10), 60);
     EXPECT_EQ(dice(), (std::vector<int32_t>{2, 2, 3, 4, 5, 6})) << "scoring sorts the dice";
     EXPECT_EQ(engine->turn().SavedDice[0], 6) << "undo keeps the dice as rolled";
@@ -191,10 +180,8 @@ TEST_F(Turn, PlacementScoresAndEndsTheTurn) {
     EXPECT_THAT(board().picRound, ElementsAre(false, false, false));
     EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice or undo last move");
 
-    roll({1, 1, 2, 2, 3, 3});
-    engine->cmdDown_Click(0);
-    roll({1, 1, 2, 2, 3, 3});
-    engine->cmdUp_Click(12);
+    play({1, 1, 2, 2, 3, 3}, 1, 0);
+    play({1, 1, 2, 2, 3, 3}, 2, 12);
     EXPECT_EQ(board().lbl(2, 12).text, "0");
     EXPECT_EQ(platform.soundNames().back(), "scoreZero");
     roll({1, 1, 2, 2, 3, 3});
@@ -206,8 +193,7 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     settings.Player1 = "Ann       ";
     settings.Player2 = "Bob       ";
     start(4, 5, 2);
-    roll({6, 6, 6, 6, 1, 1});
-    engine->cmdDown_Click(0);
+    play({6, 6, 6, 6, 1, 1}, 1, 0);
     EXPECT_TRUE(board().cmdNextPlayer.visible);
     EXPECT_EQ(board().StatusPanel(3).text, "2 : 0");
 
@@ -226,24 +212,12 @@ TEST_F(Turn, TwoPlayerHandOverExchangesSheets) {
     EXPECT_EQ(engine->sheet().cell(1, 0), 2);
     engine->cmdRand_Click(3);
     EXPECT_EQ(board().StatusPanel(3).text, "6 : 100");
-
-    // Yahtzee keeps each player's single column the same way.
-    platform = ScriptedPlatform();
-    start(1, 4, 2);
-    roll({3, 3, 3, 2, 2});
-    engine->cmdRand_Click(9);
-    engine->cmdNextPlayer_Click();
-    EXPECT_EQ(offeredCount(), 13);
-    engine->cmdRand_Click(0);
-    engine->cmdNextPlayer_Click();
-    EXPECT_EQ(engine->sheet().cell(3, 9), 33);
-    EXPECT_EQ(offeredCount(), 12);
 }
 
 // Without the question New Game starts at once, also over a game whose second
 // roll is blocked, and lets the next game roll. (The question itself is
 // checked with the options.)
-TEST_F(Turn, NewGameWithoutConfirmation) {
+TEST_F(Turn, NewGameWithoutConfirmationAndTheClock) {
     settings.ConfirmQuitGame = false;
     start();
     engine->mnuNewGame_Click(); // before the first roll: nothing to discard
@@ -262,16 +236,8 @@ TEST_F(Turn, NewGameWithoutConfirmation) {
     EXPECT_NE(board().StatusPanel(2).text, "Roll the dice");
     engine->tmrRollDice_Timer(); // the second tick
     EXPECT_EQ(board().StatusPanel(2).text, "Roll the dice");
-}
 
-TEST_F(Turn, KeysAndClock) {
-    start();
-    engine->Form_KeyPress(32);
-    EXPECT_EQ(platform.minimized, 1);
-    platform.queueRoll(6, {1, 1, 1, 1, 1, 2});
-    engine->Form_KeyPress(13);
-    EXPECT_EQ(engine->turn().RollCount, 1);
-
+    // The clock wraps after a day.
     for (int i = 0; i < 86399; ++i)
         engine->tmrTimeElapsed_Timer();
     EXPECT_EQ(board().lblTimeElapsed, "23:59:59");

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFile>
+#include <QString>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +30,11 @@ inline bool InChild(const std::function<bool()>& check, rlim_t fileSizeLimit = R
     int status = -1;
     return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
            WEXITSTATUS(status) == 0;
+}
+
+// Sets the permission bits of a file or folder; true when that worked.
+inline bool SetMode(const QString& path, mode_t mode) {
+    return chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
 } // namespace rollwell

@@ -6,11 +6,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 namespace rollwell {
 namespace {
@@ -40,9 +39,8 @@ TEST_F(SettingsStore, FirstRunAndValuesThatAreNotText) {
     store.setValue(QStringLiteral("Player1"), QByteArray("Ann"));
     WriteRegistryText(store, QStringLiteral("Player2"), QString::fromUtf8("Bo\0b", 4));
     Settings want;
-    want.NumberOfPlayers = 2;
-    want.Player1 = "          ";
-    want.Player2 = "Bo        ";
+    std::tie(want.NumberOfPlayers, want.Player1, want.Player2) =
+        std::tuple(2, "          ", "Bo        ");
     EXPECT_EQ(LoadSettings(store), want);
     // The overloads without a store use the same place.
     want.NumberOfDice = 4;
@@ -75,9 +73,8 @@ TEST_F(SettingsStore, EveryValueFromText) {
         for (const char* name : names)
             put(name, QString::fromUtf8(c.text));
         Settings want;
-        want.NumberOfDice = c.dice;
-        want.NumberOfPlayers = c.players;
-        want.NumberOfColumns = c.columns;
+        std::tie(want.NumberOfDice, want.NumberOfPlayers, want.NumberOfColumns) =
+            std::tuple(c.dice, c.players, c.columns);
         const QString name = QString::fromUtf8(c.text).leftJustified(10, ' ', true);
         want.Player1 = want.Player2 = name.toStdString();
         for (bool* b : {&want.SoundEnabled, &want.hintAllways, &want.ShowDialog, &want.ShowSplash,
@@ -107,16 +104,15 @@ TEST(SettingsFile, FailedWriteIsReported) {
         QSettings first(file, QSettings::IniFormat);
         ASSERT_TRUE(SaveSettings(first, Settings{}));
     }
-    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    const QString folder = QFileInfo(file).absolutePath();
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(folder, 0555));
     Settings changed;
     changed.NumberOfDice = 4;
     EXPECT_TRUE(InChild([&] {
         QSettings store(file, QSettings::IniFormat);
         return !SaveSettings(store, changed);
     }));
-    chmod(folder.constData(), 0755);
+    SetMode(folder, 0755);
     QSettings reread(file, QSettings::IniFormat);
     EXPECT_EQ(LoadSettings(reread), Settings{});
 }

@@ -1,4 +1,5 @@
 #include "storage/topscores.h"
+#include "storage/windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,6 @@
 #include "childprocess.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <cstdint>
 #include <random>
@@ -50,6 +49,11 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
 
 ScoreRecord Entry(const char* name, int32_t score) {
     return {QString::fromUtf8(name), score, QStringLiteral("05.03.2024")};
+}
+
+// A result's error as "title: text".
+template <typename Result> QString Report(const Result& r) {
+    return r.errorTitle.value_or(QString()) + ": " + r.errorText.value_or(QString());
 }
 
 DisplayRow EmptyRow(int i) {
@@ -98,8 +102,7 @@ TEST_F(TopScores, ResultsTakeTheirPlaces) {
     expected.prepend(Rec("Best", 999, "05.03.2024"));
     EXPECT_EQ(ReadAll(path), Table(expected.mid(0, 20)));
 
-    EXPECT_TRUE(ClearTable(path).cleared);
-    EXPECT_FALSE(TableExists(path));
+    EXPECT_TRUE(ClearTable(path).cleared && !TableExists(path));
     const ClearResult again = ClearTable(path); // a missing table is no failure
     EXPECT_FALSE(again.cleared || again.errorTitle || again.errorText);
 }
@@ -170,8 +173,8 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const QString bad = TableFilePath(blocker, 2);
     const InsertResult r = InsertScore(bad, Entry("Ann", 120));
     EXPECT_TRUE(r.rank == -1 && !r.placed);
-    EXPECT_EQ(r.errorTitle, QStringLiteral("Open scores"));
-    EXPECT_EQ(r.errorText, "53File not foundCannot open " + QDir::toNativeSeparators(bad));
+    EXPECT_EQ(Report(r),
+              "Open scores: 53File not foundCannot open " + QDir::toNativeSeparators(bad));
     EXPECT_EQ(ReadAll(blocker), QByteArray("not a folder"));
     const TableRows missing = ReadTableRows(bad);
     EXPECT_TRUE(missing.rows[0] == EmptyRow(0) && !missing.errorText);
@@ -181,12 +184,10 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const QString where = QDir::toNativeSeparators(path);
     const TableRows read = ReadTableRows(path);
     EXPECT_EQ(read.rows[19], EmptyRow(19));
-    EXPECT_EQ(read.errorTitle, QStringLiteral("Open scores"));
-    EXPECT_EQ(read.errorText, "75Path/File access errorCannot open " + where);
+    EXPECT_EQ(Report(read), "Open scores: 75Path/File access errorCannot open " + where);
     const ClearResult cleared = ClearTable(path);
     EXPECT_FALSE(cleared.cleared);
-    EXPECT_EQ(cleared.errorTitle, QStringLiteral("Clear scores"));
-    EXPECT_EQ(cleared.errorText, "75Path/File access errorCannot delete " + where);
+    EXPECT_EQ(Report(cleared), "Clear scores: 75Path/File access errorCannot delete " + where);
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -197,9 +198,8 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
 TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
     const QByteArray table = Table({Rec("Ann", 120, "x")});
     WriteAll(path, table);
-    const QByteArray scores = QFile::encodeName(QFileInfo(path).absolutePath());
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    const QString scores = QFileInfo(path).absolutePath();
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(path, 0666));
     const QString where = QDir::toNativeSeparators(path);
     const auto refused = [&](const char* title, const QString& text) {
         return [=, this] {
@@ -208,14 +208,14 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
                    (text.isEmpty() || r.errorText == text);
         };
     };
-    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    ASSERT_TRUE(SetMode(scores, 0555));
     EXPECT_TRUE(InChild(refused("Open scores", {})));
-    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
     // A table that cannot be read is never overwritten: its entries would be lost.
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0222), 0);
+    ASSERT_TRUE(SetMode(path, 0222));
     EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    ASSERT_TRUE(SetMode(path, 0666));
     EXPECT_EQ(ReadAll(path), table);
     EXPECT_EQ(QDir(scores).entryList(QDir::Files | QDir::Hidden), QStringList{"scores1.dat"});
     EXPECT_TRUE(InChild([this] { return InsertScore(path, Entry("Bo", 999)).rank == 1; }));
@@ -237,17 +237,34 @@ TEST(TopScoreTables, NumbersPathsAndFolder) {
     EXPECT_EQ(ChooseScoresFolder(program), program);
     EXPECT_TRUE(QFileInfo(program + QStringLiteral("/scores")).isDir());
     // A scores folder that exists but cannot be written is not chosen.
-    const QByteArray scores = QFile::encodeName(program + QStringLiteral("/scores"));
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(scores.constData(), 0555), 0);
+    const QString scores = program + QStringLiteral("/scores");
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(scores, 0555));
     EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) != program; }));
-    ASSERT_EQ(chmod(scores.constData(), 0777), 0);
+    ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) == program; }));
     const QString blocker = dir.filePath(QStringLiteral("file"));
     WriteAll(blocker, "x");
     const QString fallback = ChooseScoresFolder(blocker);
     EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     EXPECT_TRUE(QFileInfo(fallback).isDir());
+}
+
+// The tables hold names in the Windows code page 1252.
+TEST(Windows1252, OneByteACharacter) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = DecodeWindows1252(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(EncodeWindows1252(text), all);
+    // Where the code page differs from Latin-1; 0x81 is one it leaves undefined.
+    EXPECT_EQ(DecodeWindows1252("\x80\x81\x8C\x99\x9F\xFC"),
+              QStringLiteral("€") + QChar(0x81) + QStringLiteral("Œ™Ÿü"));
+    // CJK, a character beyond 16 bits, a lone surrogate and U+0080 (not the euro's byte).
+    EXPECT_EQ(EncodeWindows1252(QStringLiteral("名a😀") + QChar(0xD800) + QChar(0x80)),
+              QByteArray("?a???"));
+    // Fitting counts characters: ten emoji stay ten, none split.
+    EXPECT_EQ(FitToWidth(QStringLiteral("😀😀😀😀😀😀😀😀😀😀😀😀"), 10).toUcs4().size(), 10);
 }
 
 } // namespace

@@ -9,12 +9,6 @@
 
 namespace rollwell {
 
-namespace {
-bool usable(const DiePicture& die) {
-    return die.visible && die.enabled;
-}
-} // namespace
-
 Bot::Bot(const Settings& settings, Options options)
     : settings_(settings), platform_(options.seed * 7919u + 13u), engine_(settings_, platform_),
       options_(options), rng_(options.seed) {
@@ -38,13 +32,11 @@ int Bot::playGame() {
     if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
     const SheetPair& sheets = engine_.game().sheets;
     const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
-    int placed = 0;
-    for (const PlayerSheet* s : {&sheets.shown, other ? &*other : nullptr}) {
-        if (!s) continue;
-        bonuses_ += static_cast<int>(std::ranges::count(s->BonusAwarded, true));
-        placed += s->PlacedCount;
-    }
-    return placed;
+    const auto count = [this](const PlayerSheet& s) {
+        bonuses_ += static_cast<int>(std::ranges::count(s.BonusAwarded, true));
+        return s.PlacedCount;
+    };
+    return count(sheets.shown) + (other ? count(*other) : 0);
 }
 
 void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {
@@ -56,6 +48,10 @@ void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {
     // A refused roll values nothing: the labels keep what they showed.
     if (hintsFresh && !engine_.game().RollingBlocked) err += checkHintLabels(engine_);
     snapshot_[player] = engine_.sheet();
+    fail(what, err);
+}
+
+void Bot::fail(const std::string& what, const std::string& err) {
     if (!err.empty() && failures_.size() < 20) failures_.push_back(what + ": " + err);
 }
 
@@ -97,6 +93,7 @@ bool Bot::clickSomeOfferedCell() {
 // then holds or releases a die at random.
 void Bot::holdSomeDice() {
     const Board& b = engine_.board();
+    const auto usable = [](const DiePicture& die) { return die.visible && die.enabled; };
     std::array<int, 7> counts{};
     for (int32_t f : dice())
         counts[static_cast<size_t>(f)] += 1;
@@ -118,9 +115,8 @@ void Bot::step() {
     if (chance(options_.newGameChance) && e.game().GameStarted) {
         platform_.answers = {MsgAnswer::Ok};
         e.mnuNewGame_Click();
-        after("NewGame", true);
         abandoned_ = true;
-        return;
+        return after("NewGame", true);
     }
     if (b.mnuUndoUndo.enabled && chance(options_.undoChance)) {
         const PlayerSheet moved = e.sheet();
@@ -131,8 +127,7 @@ void Bot::step() {
             e.mnuUndoRedo_Click();
             after("Redo");
             // The replay must land exactly where the move had left the game.
-            const std::string err = checkSameMove(moved, movedTurn, e.sheet(), t);
-            if (!err.empty() && failures_.size() < 20) failures_.push_back("Undo+Redo: " + err);
+            fail("Undo+Redo", checkSameMove(moved, movedTurn, e.sheet(), t));
         }
         return;
     }
@@ -141,8 +136,7 @@ void Bot::step() {
         if (chance(options_.endGameUndoChance)) platform_.endGameAnswers = {EndGameAnswer::Undo};
         e.mnuUndoRedo_Click();
         platform_.endGameAnswers.clear();
-        after("Redo");
-        return;
+        return after("Redo");
     }
     if (chance(options_.hintChance)) {
         const bool honoured = t.HintAllowed && !e.game().HintsAlways && b.tbHint.enabled;
@@ -157,20 +151,19 @@ void Bot::step() {
     }
     if (b.cmdNextPlayer.visible) {
         e.cmdNextPlayer_Click();
-        after("NextPlayer", false, true);
-        return;
+        return after("NextPlayer", false, true);
     }
-    const bool canRoll = b.picRollDices.enabled && b.picRollDices.visible;
+    const auto canRoll = [&b] { return b.picRollDices.enabled && b.picRollDices.visible; };
     if (t.RollCount == 0 && !t.Announced) {
         upperTurn_ = chance(options_.upperChance);
-        if (canRoll) return roll();
+        if (canRoll()) return roll();
         if (!clickSomeOfferedCell()) failures_.push_back("stuck before the first roll");
         return;
     }
     if (t.RollCount < 3) holdSomeDice();
-    if (b.picRollDices.enabled && b.picRollDices.visible && chance(0.55)) return roll();
+    if (canRoll() && chance(0.55)) return roll();
     if (clickSomeOfferedCell() || e.game().GameFinished) return;
-    if (b.picRollDices.enabled && b.picRollDices.visible) return roll();
+    if (canRoll()) return roll();
     failures_.push_back("stuck: nothing offered and no roll possible");
     abandoned_ = true;
 }

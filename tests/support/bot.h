@@ -43,11 +43,12 @@ class Bot {
     // Checks the rules after an event. Cells may empty by Undo and New Game;
     // hint labels are checked where an event has just written them.
     void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
+    void fail(const std::string& what, const std::string& err);
     void roll();
     bool clickSomeOfferedCell();
     void holdSomeDice();
     std::span<const int32_t> dice() const {
-        return {engine_.turn().DiceValues.data(), static_cast<size_t>(engine_.game().diceInPlay())};
+        return std::span(engine_.turn().DiceValues).first(engine_.game().diceInPlay());
     }
 
     Settings settings_;

@@ -2,6 +2,7 @@
 
 #include "game/engine.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -16,32 +17,21 @@ class EngineProbe {
     PlayerSheet& sheet() { return e_.game_.sheets.shown; }
     SheetPair& sheets() { return e_.game_.sheets; }
     GameState& game() { return e_.game_; }
-    TurnState& turn() { return e_.turn_; }
     Board& board() { return e_.board_; }
-    RunState& run() { return e_.run_; }
     void syncSheet() { e_.syncSheet(); }
 
     // Fills every cell of the sheet shown but those listed, with `value`,
     // keeping the counters consistent.
     void fillAllBut(const std::vector<std::pair<int, int>>& open, int32_t value = 1) {
         PlayerSheet s;
-        const int columns = e_.settings().isYamb() ? kColumnCount : 1;
-        for (int i = 0; i < columns; ++i) {
-            const int c = columns == 1 ? 3 : i + 1;
-            for (int r = 0; r < kRowCount; ++r) {
-                bool keep = false;
-                for (auto [oc, orow] : open)
-                    keep |= oc == c && orow == r;
-                if (keep) continue;
-                s.RecordScore(c, r, value);
-                s.PlacedCount += 1;
-            }
-        }
+        for (int c = 1; c <= kColumnCount; ++c)
+            for (int r = 0; r < kRowCount; ++r)
+                if ((c == 3 || e_.settings().isYamb()) &&
+                    !std::ranges::count(open, std::pair{c, r}))
+                    s.RecordScore(c, r, value), s.PlacedCount += 1;
         s.RecomputeGrandTotal();
-        s.NextDownRow = 0;
         while (s.NextDownRow < kRowCount && s.cell(1, s.NextDownRow))
             ++s.NextDownRow;
-        s.NextUpRow = 12;
         while (s.NextUpRow >= 0 && s.cell(2, s.NextUpRow))
             --s.NextUpRow;
         sheet() = s;

@@ -48,9 +48,8 @@ std::string checkSheetTotals(const PlayerSheet& s, bool yamb) {
         ++down;
     while (up >= 0 && s.cell(2, up))
         --up;
-    for (int r = 0; r < kRowCount; ++r) {
+    for (int r = 0; r < kRowCount; ++r)
         if ((r > down && s.cell(1, r)) || (r < up && s.cell(2, r))) err << "gap in Down or Up; ";
-    }
     if (s.NextDownRow != down || s.NextUpRow != up) err << "next Down or Up row wrong; ";
     if (valueOf(s.GrandTotal) != grand) err << "grand total wrong; ";
     if (s.PlacedCount != placed)
@@ -67,20 +66,15 @@ std::string checkOfferedCells(const Engine& engine) {
     for (int c = 1; c <= kColumnCount; ++c) {
         for (int r = 0; r < kRowCount; ++r) {
             const bool offered = b.cmd(c, r).visible && b.cmd(c, r).enabled;
-            bool expected = false;
-            if (engine.game().GameFinished || t.RollCount == 0) {
-                expected = false;
-            } else if (t.Announced || t.AnnounceStanding) {
-                expected = c == 4 && r == t.CurrentRow;
-            } else if (c == 3 || yamb) {
-                const bool rowRule[] = {r == s.NextDownRow, r == s.NextUpRow, true,
-                                        t.RollCount == 1};
-                expected = rowRule[c - 1] && s.isEmpty(c, r);
-            }
-            if (offered != expected) {
+            // Down and Up at their next row, Free anywhere, Announce at the first roll.
+            const bool rowRule[] = {r == s.NextDownRow, r == s.NextUpRow, true, t.RollCount == 1};
+            const bool expected = engine.game().GameFinished || t.RollCount == 0 ? false
+                                  : t.Announced || t.AnnounceStanding
+                                      ? c == 4 && r == t.CurrentRow
+                                      : (c == 3 || yamb) && rowRule[c - 1] && s.isEmpty(c, r);
+            if (offered != expected)
                 err << "cell " << c << "/" << r << (offered ? " offered" : " not offered")
                     << " at roll " << t.RollCount << "; ";
-            }
         }
     }
     return err.str();
@@ -88,12 +82,17 @@ std::string checkOfferedCells(const Engine& engine) {
 
 std::string checkDice(const Engine& engine) {
     const TurnState& t = engine.turn();
-    const auto faces =
-        std::span(t.DiceValues).first(static_cast<size_t>(engine.game().diceInPlay()));
-    const bool rolled = t.RollCount > 0 || t.Announced;
-    return rolled && !std::ranges::all_of(faces, [](int32_t v) { return v >= 1 && v <= 6; })
-               ? "a die shows no face; "
-               : "";
+    const Board& b = engine.board();
+    std::string err;
+    for (int i = 0; i < engine.game().diceInPlay(); ++i) {
+        const int32_t face = t.DiceValues[static_cast<size_t>(i)];
+        if ((t.RollCount > 0 || t.Announced) && (face < 1 || face > 6))
+            err += "a die shows no face; ";
+        // A rolled die shows either its free or its held picture.
+        if (t.RollCount > 0 && b.picDice[i].visible == b.PicDiceOff[i].visible)
+            err += "die " + std::to_string(i) + " shown free and held, or neither; ";
+    }
+    return err;
 }
 
 std::string checkCommands(const Engine& engine) {
@@ -154,26 +153,22 @@ std::string checkHintLabels(const Engine& engine) {
         if (!shown) continue;
         bool offered = false;
         for (int c = 1; c <= kColumnCount; ++c)
-            offered = offered || b.cmd(c, r).visible;
+            offered |= b.cmd(c, r).visible;
         const int32_t value =
             rolled ? ScoreForRow(static_cast<ScoreRow>(r), std::span<const int32_t>(dice)) : 0;
         const std::string expected = offered && value > 0 ? std::to_string(value) : "";
-        if (b.lblTip[r].text != expected) {
+        if (b.lblTip[r].text != expected)
             err << "hint " << r << " shows '" << b.lblTip[r].text << "' not '" << expected << "'; ";
-        }
     }
     return err.str();
 }
 
 std::string checkFilledCellsKept(const PlayerSheet& before, const PlayerSheet& after) {
     std::ostringstream err;
-    for (int c = 1; c <= kColumnCount; ++c) {
-        for (int r = 0; r < kRowCount; ++r) {
-            if (before.cell(c, r) && before.cell(c, r) != after.cell(c, r)) {
+    for (int c = 1; c <= kColumnCount; ++c)
+        for (int r = 0; r < kRowCount; ++r)
+            if (before.cell(c, r) && before.cell(c, r) != after.cell(c, r))
                 err << "filled cell " << c << "/" << r << " changed; ";
-            }
-        }
-    }
     return err.str();
 }
 

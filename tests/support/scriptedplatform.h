@@ -33,9 +33,19 @@ class ScriptedPlatform : public Platform {
     explicit ScriptedPlatform(unsigned seed = 1) : rng_(seed) {}
 
     // The next roll settles the free dice on these faces, in die order.
-    void queueRoll(int freeDice, const std::vector<int>& faces);
+    // Nine shake frames draw one value per free die before the dice settle.
+    void queueRoll(int freeDice, const std::vector<int>& faces) {
+        randoms.insert(randoms.end(), static_cast<size_t>(9 * freeDice), 0.5);
+        for (int face : faces)
+            randoms.push_back((face - 1 + 0.5) / 6.0);
+    }
     void queueRandom(double r) { randoms.push_back(r); }
-    std::vector<std::string> soundNames() const;
+    std::vector<std::string> soundNames() const {
+        std::vector<std::string> names;
+        for (const Sound& s : sounds)
+            names.push_back(s.name);
+        return names;
+    }
     void clearLog() {
         sounds.clear(), pauses.clear(), messages.clear();
         winners.clear(), topScores.clear(), records.clear();
@@ -52,7 +62,10 @@ class ScriptedPlatform : public Platform {
         return next(answers, MsgAnswer::Ok);
     }
     void MinimizeWindow() override { ++minimized; }
-    double Random() override;
+    double Random() override {
+        return randoms.empty() ? std::uniform_real_distribution<double>(0.0, 1.0)(rng_)
+                               : next(randoms, 0.0);
+    }
     void Reseed() override {}
     std::string Today() override { return "06.12.2026"; }
     EndGameAnswer ShowEndGameDialog() override {
