@@ -130,7 +130,7 @@ TEST_F(TopScores, APlacedResultIsSelectedAndGetsTheMusicAtTheSecondTick) {
     EXPECT_EQ(cell(dialog, 2, 0), QStringLiteral(" 3"));
     EXPECT_EQ(cell(dialog, 2, 1) + cell(dialog, 2, 2) + cell(dialog, 2, 3), QString());
     EXPECT_TRUE(audio.calls.empty());
-    wait(100);
+    QTest::qWait(100);
     EXPECT_EQ(audio.calls, std::vector<std::string>{"music"});
     EXPECT_EQ(dialog.height(), toPixels(8430 - 405)); // the tall layout
 }
@@ -148,7 +148,7 @@ TEST_F(TopScores, AnUnplacedResultSaysSoAndOnlyASoundingFirstPlacementPlays) {
         EXPECT_EQ(find<QLabel>(&dialog, "lblScore")->text(),
                   QStringLiteral("  Your score of  12 points was not good enough to get on the  \n"
                                  "   top scores table."));
-        wait(60);
+        QTest::qWait(60);
         EXPECT_EQ(audio.calls, c.calls);
     }
     TopScoresDialog fromMenu(settings, TopScoresRequest{}, folder.path(), &audio, true, nullptr);
@@ -166,14 +166,14 @@ TEST_F(TopScores, EveryTabShowsItsOwnTableByMouseAndByKeyboard) {
     EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb6     "));
 
     tabs->setFocus();
-    keyClick(tabs, Qt::Key_Right);
+    QTest::keyClick(tabs, Qt::Key_Right);
     EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb5     "));
 
-    mouseClick(tabs, tabs->tabRect(2).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yahtzee6  "));
-    mouseClick(tabs, tabs->tabRect(3).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(cell(dialog, 0, 0), QStringLiteral(" 1"));
     EXPECT_EQ(cell(dialog, 0, 1), QString());
     EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->columnCount(), 4);
@@ -186,33 +186,18 @@ TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
     TopScoresDialog dialog(settings, TopScoresRequest{}, folder.path(), nullptr, true, nullptr);
     auto* clear = find<QPushButton>(&dialog, "cmdClearTable");
 
-    Shown cancelled, asked;
-    {
-        ModalScript script({answer(&cancelled, QMessageBox::Cancel)});
-        clear->click();
-    }
-    EXPECT_EQ(cancelled.title, QStringLiteral("Delete Scores?"));
-    EXPECT_EQ(cancelled.text, QStringLiteral("Delete top 20 Scores?"));
-    EXPECT_EQ(cancelled.icon, QMessageBox::Question);
+    const auto click = [clear] { clear->click(); };
+    EXPECT_EQ(answered(QMessageBox::Cancel, click),
+              "Delete Scores? | Delete top 20 Scores? | Question");
     EXPECT_TRUE(QFile::exists(TableFilePath(folder.path(), 2)));
-    {
-        ModalScript script({answer(&asked, QMessageBox::Ok)});
-        clear->click();
-    }
+    answered(QMessageBox::Ok, click);
     EXPECT_FALSE(QFile::exists(TableFilePath(folder.path(), 2)));
     EXPECT_EQ(cell(dialog, 0, 1), QString());
     EXPECT_FALSE(clear->isEnabled());
 
     // An empty table is said to be empty.
-    Shown empty;
     find<QTabBar>(&dialog, "TabStrip1")->setCurrentIndex(3);
-    {
-        ModalScript script({answer(&empty, QMessageBox::Ok)});
-        clear->click();
-    }
-    EXPECT_EQ(empty.text, QStringLiteral("Table is Empty!"));
-    EXPECT_EQ(empty.title, QStringLiteral("Rollwell"));
-    EXPECT_EQ(empty.icon, QMessageBox::Warning);
+    EXPECT_EQ(answered(QMessageBox::Ok, click), "Rollwell | Table is Empty! | Warning");
 
     auto* grid = find<QCheckBox>(&dialog, "Check1");
     EXPECT_TRUE(find<QTableWidget>(&dialog, "ListView1")->showGrid());
@@ -225,14 +210,11 @@ TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
 
 TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
     // A help document that cannot be found is a file error.
-    Shown error;
-    {
-        ModalScript script({answer(&error, QMessageBox::Ok)});
-        EXPECT_FALSE(showHelpDocument(nullptr, QStringLiteral(":/docs/missing.html")));
-    }
-    EXPECT_EQ(error.title, QStringLiteral("File Error"));
-    EXPECT_EQ(error.text, QStringLiteral("53File not foundCannot open file"));
-    EXPECT_EQ(error.icon, QMessageBox::Information);
+    bool found = true;
+    EXPECT_EQ(answered(QMessageBox::Ok,
+                       [&] { found = showHelpDocument(nullptr, QStringLiteral(":/docs/x.html")); }),
+              "File Error | 53File not foundCannot open file | Information");
+    EXPECT_FALSE(found);
 
     QWidget main;
     main.show();

@@ -5,13 +5,10 @@
 #include "shell/platform/audio.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QEventLoop>
-#include <QKeyEvent>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -47,31 +44,6 @@ class QtTest : public ::testing::Test {
     std::unique_ptr<QApplication> app_;
 };
 
-// Lets the event loop run for `ms` milliseconds.
-inline void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-inline void keyClick(QWidget* w, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
-inline void mouseClick(QWidget* w, QPoint at) {
-    const QPointF local(at);
-    const QPointF global(w->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
 template <typename T = QWidget> T* find(const QWidget* window, const char* name) {
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
@@ -100,29 +72,28 @@ class ModalScript {
     QTimer timer_;
 };
 
-// What a message box showed.
-struct Shown {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// An action that notes a message box and answers it with `button`.
-inline std::function<void(QWidget*)> answer(Shown* shown, QMessageBox::StandardButton button) {
-    return [shown, button](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (box == nullptr) return;
-        *shown = {box->windowTitle(), box->text(), box->icon()};
-        box->button(button)->click();
-    };
+// Runs `act` while the message box it brings up is answered with `button`;
+// returns what the box showed as "title | text | icon".
+inline std::string answered(QMessageBox::StandardButton button, const std::function<void()>& act) {
+    std::string shown = "(no message box)";
+    {
+        ModalScript script({[&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box == nullptr) return;
+            static const char* icons[] = {"none", "Information", "Warning", "Critical", "Question"};
+            shown = (box->windowTitle() + QStringLiteral(" | ") + box->text()).toStdString() +
+                    " | " + icons[box->icon()];
+            box->button(button)->click();
+        }});
+        act();
+    }
+    return shown;
 }
 
 class FakeAudio : public Audio {
   public:
-    void playAsync(std::string_view name) override {
-        calls.push_back("async " + std::string(name));
-    }
-    void playSync(std::string_view name) override { calls.push_back("sync " + std::string(name)); }
+    void playAsync(std::string_view n) override { calls.push_back("async " + std::string(n)); }
+    void playSync(std::string_view n) override { calls.push_back("sync " + std::string(n)); }
     void playMusic() override { calls.emplace_back("music"); }
     void stopMusic() override { calls.emplace_back("stop"); }
     std::vector<std::string> calls;

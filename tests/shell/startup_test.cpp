@@ -79,7 +79,7 @@ TEST_F(Startup, TheSplashOrNothingComesBeforeTheMainWindow) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* splash = qobject_cast<SplashWindow*>(w)) {
                 EXPECT_EQ(splash->size(), QSize(388, 220));
-                keyClick(splash, Qt::Key_Space);
+                QTest::keyClick(splash, Qt::Key_Space);
             }
         }
     });
@@ -120,14 +120,10 @@ TEST_F(Startup, TheEndSavesTheSettingsAndPlaysTheExitSoundOnlyWhenBothSwitchesAr
 
 TEST_F(Startup, ExitAsksOnlyWhenWanted) {
     Settings s;
-    Shown asked;
-    {
-        ModalScript script({answer(&asked, QMessageBox::Cancel)});
-        EXPECT_FALSE(confirmExit(nullptr, s));
-    }
-    EXPECT_EQ(asked.title, QStringLiteral("Confirm"));
-    EXPECT_EQ(asked.text, QStringLiteral("Exit Rollwell?"));
-    EXPECT_EQ(asked.icon, QMessageBox::Question);
+    bool exits = true;
+    EXPECT_EQ(answered(QMessageBox::Cancel, [&] { exits = confirmExit(nullptr, s); }),
+              "Confirm | Exit Rollwell? | Question");
+    EXPECT_FALSE(exits);
     s.ConfirmOnExit = false;
     EXPECT_TRUE(confirmExit(nullptr, s));
 }
@@ -157,18 +153,12 @@ TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
                 {QStringLiteral("--gtest_filter=Startup.RunningCopy")});
     ASSERT_TRUE(child.waitForStarted());
     const QString lockFile = QDir(env.lockFolder).filePath(QStringLiteral("rollwell.lock"));
-    for (int i = 0; i < 500 && !QFile::exists(lockFile); ++i)
-        wait(20);
-    ASSERT_TRUE(QFile::exists(lockFile));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lockFile); }, 10000));
 
-    Shown refused;
-    {
-        ModalScript script({answer(&refused, QMessageBox::Ok)});
-        EXPECT_EQ(run(), 1);
-    }
-    EXPECT_EQ(refused.title, QStringLiteral("Rollwell Running"));
-    EXPECT_EQ(refused.text, QStringLiteral("Rollwell is already running!"));
-    EXPECT_EQ(refused.icon, QMessageBox::Critical);
+    int code = 0;
+    EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
+              "Rollwell Running | Rollwell is already running! | Critical");
+    EXPECT_EQ(code, 1);
     EXPECT_EQ(mainWindows, 0);
     EXPECT_EQ(child.state(), QProcess::Running); // the running copy is left alone
 

@@ -4,7 +4,7 @@
 #include "shell/mainwindow.h"
 #include "support/scriptedplatform.h"
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -74,12 +74,16 @@ class WindowTest : public testing::QtTest {
     QString text(const QString& name) const { return find<QLabel>(name)->text(); }
     const Engine& engine() const { return window->engine(); }
 
-    // The roll button as the mouse works it: pressed, then released.
-    void roll() {
-        auto* button = find<QWidget>(QStringLiteral("picRollDices"));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     void click(const QString& name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
+    void roll() { click("picRollDices"); }
+    // "1" for each of these controls that is seen, "0" for each that is not.
+    std::string seen(std::initializer_list<const char*> names) const {
+        std::string out;
+        for (const char* name : names)
+            out += shown(name) ? '1' : '0';
+        return out;
+    }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
     // Waits until the new-game animation has built the board.
     void waitForBoard() {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !engine().board().tmrAnimation.running; }, 10000));
