@@ -5,9 +5,12 @@
 #include "shell/platform/audio.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rollwell::testing {
@@ -48,27 +52,20 @@ template <typename T = QWidget> T* find(const QWidget* window, const char* name)
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
-// Runs `act` on each modal window as it comes up, in order, one action per
-// window; a window that is still up after its action is left alone.
-class ModalScript {
+// Runs `act` once, on the first modal window that comes up while this lives.
+class OnModal {
   public:
-    explicit ModalScript(std::vector<std::function<void(QWidget*)>> actions)
-        : actions_(std::move(actions)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    explicit OnModal(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && act_)
+                std::exchange(act_, nullptr)(modal);
+        });
         timer_.start(10);
     }
-    bool finished() const { return next_ >= actions_.size(); }
+    bool finished() const { return !act_; }
 
   private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == last_ || finished()) return;
-        last_ = modal;
-        actions_[next_++](modal);
-    }
-    std::vector<std::function<void(QWidget*)>> actions_;
-    std::size_t next_ = 0;
-    QWidget* last_ = nullptr;
+    std::function<void(QWidget*)> act_;
     QTimer timer_;
 };
 
@@ -77,14 +74,14 @@ class ModalScript {
 inline std::string answered(QMessageBox::StandardButton button, const std::function<void()>& act) {
     std::string shown = "(no message box)";
     {
-        ModalScript script({[&](QWidget* w) {
+        OnModal script([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (box == nullptr) return;
             static const char* icons[] = {"none", "Information", "Warning", "Critical", "Question"};
             shown = (box->windowTitle() + QStringLiteral(" | ") + box->text()).toStdString() +
                     " | " + icons[box->icon()];
             box->button(button)->click();
-        }});
+        });
         act();
     }
     return shown;

@@ -2,26 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QAction>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 
 namespace rollwell {
 namespace {
 
 using Walk = WindowTest;
-
-// Plays every turn with one roll into the first cell offered, by mouse.
-void playThrough(Walk& t, int placements) {
-    for (int k = 0; k < placements; ++k) {
-        t.roll();
-        const QString cell = t.offeredCell({3});
-        ASSERT_FALSE(cell.isEmpty()) << "turn " << k;
-        t.click(cell);
-    }
-}
 
 TEST_F(Walk, TwoPlayerYahtzeeToTheWinnerAndBothSheets) {
     settings.NumberOfColumns = 1;
@@ -39,7 +25,7 @@ TEST_F(Walk, TwoPlayerYahtzeeToTheWinnerAndBothSheets) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Rollwell - Player 2"));
     EXPECT_EQ(engine().turn().RollCount, 1);
     click(offeredCell({3}));
-    playThrough(*this, 24);
+    playThrough(24);
 
     ASSERT_EQ(script.winners.size(), 1u);
     EXPECT_TRUE(shown("cmdShowNextBoard"));
@@ -68,7 +54,7 @@ TEST_F(Walk, OnePlayerYahtzeeEndsInTheMarquee) {
     QCoreApplication::sendEvent(row3, &leave);
     EXPECT_FALSE(find<QLabel>("lblOption_3")->autoFillBackground());
     click(offeredCell({3}));
-    playThrough(*this, 12);
+    playThrough(12);
     ASSERT_EQ(script.topScores.size(), 1u);
     EXPECT_TRUE(engine().board().tmrGameOver.running);
     EXPECT_FALSE(find("picRollDices")->isEnabled());
@@ -95,16 +81,13 @@ TEST_F(Walk, YambAnnounceColumnToTheAutomaticLastCell) {
     const int held = engine().turn().DiceValues[2];
     roll();
     EXPECT_EQ(engine().turn().DiceValues[2], held);
-    EXPECT_TRUE(find("picRound_1")->isVisible());
+    EXPECT_TRUE(shown("picRound_1"));
     click("PicDiceOff_2");
     EXPECT_TRUE(shown("picDice_2"));
     click(offeredCell({1, 2, 3}));
 
     // Down, Up and Free first; then only the Announce column is left.
-    for (int k = 1; k < 39; ++k) {
-        roll();
-        click(offeredCell({1, 2, 3}));
-    }
+    playThrough(38, {1, 2, 3});
     roll();
     roll(); // a second roll without an announcement is refused
     ASSERT_FALSE(script.messages.empty());
@@ -124,9 +107,8 @@ TEST_F(Walk, YambAnnounceColumnToTheAutomaticLastCell) {
         click(cell);
     }
     EXPECT_EQ(engine().sheet().PlacedCount, 51);
-    roll();
-    roll();
-    roll();
+    for (int k = 0; k < 3; ++k)
+        roll();
     EXPECT_TRUE(QTest::qWaitFor([&] { return engine().sheet().PlacedCount == 52; }, 3000));
     EXPECT_EQ(script.topScores.size(), 1u);
 }
@@ -168,6 +150,8 @@ TEST_F(Walk, MenusToolbarAndAccessibility) {
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->text(QAccessible::Name).startsWith(QStringLiteral("Down column, ")));
     EXPECT_TRUE(a->text(QAccessible::Description).startsWith("open"));
+    const auto* below = QAccessible::queryAccessibleInterface(find("cmdDown_1"));
+    EXPECT_EQ(below->text(QAccessible::Description), QStringLiteral("empty")); // not offered
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return undo->isEnabled(); }, 5000));
     EXPECT_TRUE(find<QToolButton>("tbUndo")->isEnabled());
@@ -176,6 +160,8 @@ TEST_F(Walk, MenusToolbarAndAccessibility) {
     EXPECT_TRUE(find<QToolButton>("tbRedo")->isEnabled());
     QAccessibleInterface* die = QAccessible::queryAccessibleInterface(find("picDice_0"));
     EXPECT_TRUE(die->text(QAccessible::Name).startsWith(QStringLiteral("Die 1, ")));
+    QTest::keyClick(window.get(), Qt::Key_Space); // Space minimises
+    EXPECT_EQ(script.minimized, 1);
 }
 
 // The place of every control a player sees, by name.
@@ -229,17 +215,19 @@ TEST_F(Walk, AClickDuringAPauseWaitsForTheRunningHandler) {
     open();
     roll();
     platform->pauseDivisor = 1; // the real shake: nine frames of 60 ms
-    bool heldDuringRoll = true;
+    bool ranDuringRoll = true;
     QTimer::singleShot(150, [&] {
         click("picDice_0");
-        heldDuringRoll = engine().turn().DiceHeld[0];
+        action("mnuHintsAllways2")->trigger(); // a menu command waits too
+        ranDuringRoll = engine().turn().DiceHeld[0] || settings.hintAllways;
         QTest::keyClick(window.get(), Qt::Key_Return); // and a second roll request
     });
     roll();
-    EXPECT_FALSE(heldDuringRoll);
+    EXPECT_FALSE(ranDuringRoll);
     EXPECT_EQ(engine().turn().RollCount, 2);
     EXPECT_TRUE(QTest::qWaitFor([&] { return engine().turn().RollCount == 3; }, 5000));
     EXPECT_TRUE(shown("PicDiceOff_0")); // the click held the die, after the roll
+    EXPECT_TRUE(settings.hintAllways);
 }
 
 } // namespace
