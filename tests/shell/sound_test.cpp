@@ -29,10 +29,8 @@ class RecordingOutput final : public SoundOutput {
     void stop() override { playing.clear(), timer_.stop(); }
 
     bool hasDevice = true;
-    int endsAfterMs = -1; // never ends by itself when negative
-    int opened = 0;
-    std::vector<std::string> prepared;
-    std::vector<std::string> started;
+    int opened = 0, endsAfterMs = -1; // never ends by itself when negative
+    std::vector<std::string> prepared, started;
     std::string playing;
 
   private:
