@@ -8,15 +8,6 @@
 #include "shell/dialogs/topscoresdialog.h"
 #include "storage/topscores.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTextBrowser>
-
 namespace rollwell {
 namespace {
 

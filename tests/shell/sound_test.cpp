@@ -1,10 +1,6 @@
 #include "dialogtesting.h"
 #include "shell/platform/soundplayer.h"
 
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QtEndian>
-
 namespace rollwell {
 namespace {
 

@@ -4,9 +4,6 @@
 #include "shell/startup.h"
 #include "storage/settingsstore.h"
 
-#include <QCheckBox>
-#include <QProcess>
-
 namespace rollwell {
 namespace {
 

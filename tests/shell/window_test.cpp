@@ -1,9 +1,5 @@
 #include "windowfixture.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QToolButton>
-
 namespace rollwell {
 namespace {
 

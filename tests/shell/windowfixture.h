@@ -4,9 +4,6 @@
 #include "shell/mainwindow.h"
 #include "support/scriptedplatform.h"
 
-#include <QAction>
-#include <QLabel>
-
 #include <memory>
 
 namespace rollwell {
