@@ -8,17 +8,6 @@
 #include "shell/dialogs/topscoresdialog.h"
 #include "storage/topscores.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <gtest/gtest.h>
-
 namespace rollwell {
 namespace {
 
@@ -34,31 +23,26 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
     OptionsDialog dialog(s, true, nullptr);
     auto* bar = find<QCheckBox>(&dialog, "chkShowStatusBar");
     auto* name2 = find<QLineEdit>(&dialog, "txtName2");
-    // Two players always have the status bar.
-    EXPECT_TRUE(bar->isChecked());
-    EXPECT_FALSE(bar->isEnabled());
-    EXPECT_TRUE(name2->isEnabled());
+    // Status bar checked, status bar enabled, second name enabled.
+    const auto state = [&] {
+        return std::string{bar->isChecked() ? 'C' : '-', bar->isEnabled() ? 'E' : '-',
+                           name2->isEnabled() ? 'N' : '-'};
+    };
+    EXPECT_EQ(state(), "C-N"); // two players always have the status bar
     EXPECT_EQ(find<QLineEdit>(&dialog, "txtName1")->text(), QStringLiteral("Player 1  "));
     EXPECT_TRUE(find<QRadioButton>(&dialog, "optShowDialog")->isChecked());
-
     find<QRadioButton>(&dialog, "opt1Player")->click();
-    EXPECT_TRUE(bar->isEnabled());
-    EXPECT_TRUE(bar->isChecked()); // unlocked, check mark left as it was
-    EXPECT_FALSE(name2->isEnabled());
+    EXPECT_EQ(state(), "CE-"); // unlocked, the check mark left as it was
     bar->click();
     find<QRadioButton>(&dialog, "opt2Players")->click();
-    EXPECT_TRUE(bar->isChecked());
-    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_EQ(state(), "C-N");
     find<QRadioButton>(&dialog, "opt1Player")->click();
     bar->click();
 
     find<QLineEdit>(&dialog, "txtName1")->setText(QStringLiteral("Abcdefghijkl"));
     name2->setText(QStringLiteral("Bo"));
-    find<QRadioButton>(&dialog, "opt5Dice")->click();
-    find<QRadioButton>(&dialog, "optYahtzee")->click();
-    find<QRadioButton>(&dialog, "optShowSplash")->click();
-    find<QCheckBox>(&dialog, "chkConfirmExit")->click();
-    find<QPushButton>(&dialog, "cmdOK")->click();
+    for (const char* name : {"opt5Dice", "optYahtzee", "optShowSplash", "chkConfirmExit", "cmdOK"})
+        find<QAbstractButton>(&dialog, name)->click();
 
     ASSERT_TRUE(dialog.accepted());
     Settings expected = s;
@@ -84,14 +68,12 @@ TEST_F(Dialogs, OptionsShowTheStartUpChoiceAndCancelStoresNothing) {
         Settings s;
         s.ShowDialog = c.dialog;
         s.ShowSplash = c.splash;
-        std::optional<Settings> result = s;
-        ModalScript script({[&](QWidget* w) {
+        OnModal script([&](QWidget* w) {
             EXPECT_TRUE(find<QRadioButton>(w, c.selected)->isChecked()) << c.selected;
             find<QRadioButton>(w, "opt5Dice")->click();
             find<QPushButton>(w, "cmdCancel")->click();
-        }});
-        result = showOptionsDialog(nullptr, s);
-        EXPECT_FALSE(result.has_value());
+        });
+        EXPECT_FALSE(showOptionsDialog(nullptr, s).has_value());
     }
 }
 
@@ -106,9 +88,13 @@ class TopScores : public Dialogs {
         InsertScore(TableFilePath(folder.path(), table),
                     {QString::fromLatin1(name), score, QStringLiteral("01.02.2024")});
     }
-    QString cell(const TopScoresDialog& d, int row, int column) {
-        const QTableWidgetItem* item = find<QTableWidget>(&d, "ListView1")->item(row, column);
-        return item ? item->text() : QString();
+    // The texts of a table row, "|" between the columns.
+    std::string row(const TopScoresDialog& d, int r) {
+        auto* table = find<QTableWidget>(&d, "ListView1");
+        QStringList texts;
+        for (int c = 0; c < table->columnCount(); ++c)
+            texts << (table->item(r, c) ? table->item(r, c)->text() : QString());
+        return texts.join(QLatin1Char('|')).toStdString();
     }
     QTemporaryDir folder;
     Settings settings; // Yamb with six dice: table 1
@@ -124,13 +110,10 @@ TEST_F(TopScores, APlacedResultIsSelectedAndGetsTheMusicAtTheSecondTick) {
               QStringLiteral("  Your score of  250 points was good enough to get on the \n"
                              "   top scores table at position #2."));
     EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->currentRow(), 1);
-    EXPECT_EQ(cell(dialog, 1, 1), QStringLiteral("Bob       "));
-    EXPECT_EQ(cell(dialog, 1, 2), QStringLiteral("250"));
-    // Filler rows show their position only.
-    EXPECT_EQ(cell(dialog, 2, 0), QStringLiteral(" 3"));
-    EXPECT_EQ(cell(dialog, 2, 1) + cell(dialog, 2, 2) + cell(dialog, 2, 3), QString());
+    EXPECT_EQ(row(dialog, 1), " 2|Bob       |250|01.02.2024");
+    EXPECT_EQ(row(dialog, 2), " 3|||"); // filler rows show their position only
     EXPECT_TRUE(audio.calls.empty());
-    wait(100);
+    QTest::qWait(100);
     EXPECT_EQ(audio.calls, std::vector<std::string>{"music"});
     EXPECT_EQ(dialog.height(), toPixels(8430 - 405)); // the tall layout
 }
@@ -148,7 +131,7 @@ TEST_F(TopScores, AnUnplacedResultSaysSoAndOnlyASoundingFirstPlacementPlays) {
         EXPECT_EQ(find<QLabel>(&dialog, "lblScore")->text(),
                   QStringLiteral("  Your score of  12 points was not good enough to get on the  \n"
                                  "   top scores table."));
-        wait(60);
+        QTest::qWait(60);
         EXPECT_EQ(audio.calls, c.calls);
     }
     TopScoresDialog fromMenu(settings, TopScoresRequest{}, folder.path(), &audio, true, nullptr);
@@ -162,21 +145,16 @@ TEST_F(TopScores, EveryTabShowsItsOwnTableByMouseAndByKeyboard) {
     TopScoresDialog dialog(settings, TopScoresRequest{}, folder.path(), nullptr, true, nullptr);
     dialog.show();
     auto* tabs = find<QTabBar>(&dialog, "TabStrip1");
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb6     "));
-
+    // The tab on top and the first row it shows.
+    const auto top = [&] { return std::to_string(tabs->currentIndex()) + ":" + row(dialog, 0); };
+    EXPECT_EQ(top(), "0: 1|Yamb6     |400|01.02.2024");
     tabs->setFocus();
-    keyClick(tabs, Qt::Key_Right);
-    EXPECT_EQ(tabs->currentIndex(), 1);
-    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yamb5     "));
-
-    mouseClick(tabs, tabs->tabRect(2).center());
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    EXPECT_EQ(cell(dialog, 0, 1), QStringLiteral("Yahtzee6  "));
-    mouseClick(tabs, tabs->tabRect(3).center());
-    EXPECT_EQ(cell(dialog, 0, 0), QStringLiteral(" 1"));
-    EXPECT_EQ(cell(dialog, 0, 1), QString());
-    EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->columnCount(), 4);
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(top(), "1: 1|Yamb5     |300|01.02.2024");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_EQ(top(), "2: 1|Yahtzee6  |200|01.02.2024");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    EXPECT_EQ(top(), "3: 1|||");
 }
 
 TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
@@ -186,33 +164,18 @@ TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
     TopScoresDialog dialog(settings, TopScoresRequest{}, folder.path(), nullptr, true, nullptr);
     auto* clear = find<QPushButton>(&dialog, "cmdClearTable");
 
-    Shown cancelled, asked;
-    {
-        ModalScript script({answer(&cancelled, QMessageBox::Cancel)});
-        clear->click();
-    }
-    EXPECT_EQ(cancelled.title, QStringLiteral("Delete Scores?"));
-    EXPECT_EQ(cancelled.text, QStringLiteral("Delete top 20 Scores?"));
-    EXPECT_EQ(cancelled.icon, QMessageBox::Question);
+    const auto click = [clear] { clear->click(); };
+    EXPECT_EQ(answered(QMessageBox::Cancel, click),
+              "Delete Scores? | Delete top 20 Scores? | Question");
     EXPECT_TRUE(QFile::exists(TableFilePath(folder.path(), 2)));
-    {
-        ModalScript script({answer(&asked, QMessageBox::Ok)});
-        clear->click();
-    }
+    answered(QMessageBox::Ok, click);
     EXPECT_FALSE(QFile::exists(TableFilePath(folder.path(), 2)));
-    EXPECT_EQ(cell(dialog, 0, 1), QString());
+    EXPECT_EQ(row(dialog, 0), " 1|||");
     EXPECT_FALSE(clear->isEnabled());
 
     // An empty table is said to be empty.
-    Shown empty;
     find<QTabBar>(&dialog, "TabStrip1")->setCurrentIndex(3);
-    {
-        ModalScript script({answer(&empty, QMessageBox::Ok)});
-        clear->click();
-    }
-    EXPECT_EQ(empty.text, QStringLiteral("Table is Empty!"));
-    EXPECT_EQ(empty.title, QStringLiteral("Rollwell"));
-    EXPECT_EQ(empty.icon, QMessageBox::Warning);
+    EXPECT_EQ(answered(QMessageBox::Ok, click), "Rollwell | Table is Empty! | Warning");
 
     auto* grid = find<QCheckBox>(&dialog, "Check1");
     EXPECT_TRUE(find<QTableWidget>(&dialog, "ListView1")->showGrid());
@@ -225,14 +188,11 @@ TEST_F(TopScores, ClearTableAsksThenEmptiesAndGridLinesAreKept) {
 
 TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
     // A help document that cannot be found is a file error.
-    Shown error;
-    {
-        ModalScript script({answer(&error, QMessageBox::Ok)});
-        EXPECT_FALSE(showHelpDocument(nullptr, QStringLiteral(":/docs/missing.html")));
-    }
-    EXPECT_EQ(error.title, QStringLiteral("File Error"));
-    EXPECT_EQ(error.text, QStringLiteral("53File not foundCannot open file"));
-    EXPECT_EQ(error.icon, QMessageBox::Information);
+    bool found = true;
+    EXPECT_EQ(answered(QMessageBox::Ok,
+                       [&] { found = showHelpDocument(nullptr, QStringLiteral(":/docs/x.html")); }),
+              "File Error | 53File not foundCannot open file | Information");
+    EXPECT_FALSE(found);
 
     QWidget main;
     main.show();
@@ -254,13 +214,13 @@ TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
     std::vector<bool> enabled;
     showAbout(&main, [&](bool on) { enabled.push_back(on); });
     EXPECT_EQ(enabled, std::vector<bool>{false});
-    QWidget* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("frmAbout")) about = w;
-    }
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Rollwell 2.0"));
-    about->close();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto about = std::find_if(windows.begin(), windows.end(), [](QWidget* w) {
+        return w->objectName() == QLatin1String("frmAbout");
+    });
+    ASSERT_NE(about, windows.end());
+    EXPECT_EQ((*about)->windowTitle(), QStringLiteral("About Rollwell 2.0"));
+    (*about)->close();
     EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
 }
 

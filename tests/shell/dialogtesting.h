@@ -4,22 +4,15 @@
 
 #include "shell/platform/audio.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QEventLoop>
-#include <QKeyEvent>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rollwell::testing {
@@ -47,82 +40,49 @@ class QtTest : public ::testing::Test {
     std::unique_ptr<QApplication> app_;
 };
 
-// Lets the event loop run for `ms` milliseconds.
-inline void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-inline void keyClick(QWidget* w, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
-inline void mouseClick(QWidget* w, QPoint at) {
-    const QPointF local(at);
-    const QPointF global(w->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
 template <typename T = QWidget> T* find(const QWidget* window, const char* name) {
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
-// Runs `act` on each modal window as it comes up, in order, one action per
-// window; a window that is still up after its action is left alone.
-class ModalScript {
+// Runs `act` once, on the first modal window that comes up while this lives.
+class OnModal {
   public:
-    explicit ModalScript(std::vector<std::function<void(QWidget*)>> actions)
-        : actions_(std::move(actions)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    explicit OnModal(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && act_)
+                std::exchange(act_, nullptr)(modal);
+        });
         timer_.start(10);
     }
-    bool finished() const { return next_ >= actions_.size(); }
+    bool finished() const { return !act_; }
 
   private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == last_ || finished()) return;
-        last_ = modal;
-        actions_[next_++](modal);
-    }
-    std::vector<std::function<void(QWidget*)>> actions_;
-    std::size_t next_ = 0;
-    QWidget* last_ = nullptr;
+    std::function<void(QWidget*)> act_;
     QTimer timer_;
 };
 
-// What a message box showed.
-struct Shown {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// An action that notes a message box and answers it with `button`.
-inline std::function<void(QWidget*)> answer(Shown* shown, QMessageBox::StandardButton button) {
-    return [shown, button](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (box == nullptr) return;
-        *shown = {box->windowTitle(), box->text(), box->icon()};
-        box->button(button)->click();
-    };
+// Runs `act` while the message box it brings up is answered with `button`;
+// returns what the box showed as "title | text | icon".
+inline std::string answered(QMessageBox::StandardButton button, const std::function<void()>& act) {
+    std::string shown = "(no message box)";
+    {
+        OnModal script([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box == nullptr) return;
+            static const char* icons[] = {"none", "Information", "Warning", "Critical", "Question"};
+            shown = (box->windowTitle() + QStringLiteral(" | ") + box->text()).toStdString() +
+                    " | " + icons[box->icon()];
+            box->button(button)->click();
+        });
+        act();
+    }
+    return shown;
 }
 
 class FakeAudio : public Audio {
   public:
-    void playAsync(std::string_view name) override {
-        calls.push_back("async " + std::string(name));
-    }
-    void playSync(std::string_view name) override { calls.push_back("sync " + std::string(name)); }
+    void playAsync(std::string_view n) override { calls.push_back("async " + std::string(n)); }
+    void playSync(std::string_view n) override { calls.push_back("sync " + std::string(n)); }
     void playMusic() override { calls.emplace_back("music"); }
     void stopMusic() override { calls.emplace_back("stop"); }
     std::vector<std::string> calls;

@@ -4,12 +4,6 @@
 #include "shell/startup.h"
 #include "storage/settingsstore.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 namespace rollwell {
 namespace {
 
@@ -24,15 +18,18 @@ class Startup : public QtTest {
         env.lockFolder = folder.filePath(QStringLiteral("run"));
         const QString ini = folder.filePath(QStringLiteral("settings.ini"));
         env.openStore = [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); };
+        start.ShowDialog = false; // straight to the game unless a test says otherwise
+        store(start);
     }
     void store(const Settings& s) { SaveSettings(*env.openStore(), s); }
     Settings stored() { return LoadSettings(*env.openStore()); }
 
-    // Starts the program; the main window, when it comes, closes itself
-    // after `mainLifeMs`.
+    // Starts the program; the main window, when it comes, renames the first
+    // player and closes itself after `mainLifeMs`.
     int run(int mainLifeMs = 20) {
-        const MainWindowFactory factory = [this, mainLifeMs](Settings&, Audio*) {
+        const MainWindowFactory factory = [this, mainLifeMs](Settings& live, Audio*) {
             ++mainWindows;
+            live.Player1 = "New       ";
             auto window = std::make_unique<QWidget>();
             window->setObjectName(QStringLiteral("frmRollwell"));
             QTimer::singleShot(mainLifeMs, window.get(), &QWidget::close);
@@ -43,51 +40,53 @@ class Startup : public QtTest {
 
     QTemporaryDir folder;
     StartupEnvironment env;
+    Settings start;
     FakeAudio audio;
     int mainWindows = 0;
 };
 
 TEST_F(Startup, TheWelcomeWindowLeadsToTheGameOrEndsTheProgramAndKeepsTheBoxChecked) {
-    for (const char* leave : {"cmdPlay", "cmdExit"}) {
+    struct Case {
+        const char* leave;
+        int mainWindows;
+        std::vector<std::string> calls;
+    };
+    for (const Case& c : {Case{"cmdPlay", 1, {"sync exitGame", "stop"}}, Case{"cmdExit", 0, {}}}) {
         store(Settings{});
         mainWindows = 0;
         audio.calls.clear();
-        ModalScript script({[leave](QWidget* welcome) {
+        OnModal script([&](QWidget* welcome) {
             EXPECT_EQ(welcome->windowTitle(), QStringLiteral("Welcome to Rollwell 2.0"));
             find<QCheckBox>(welcome, "Check1")->click();
-            find<QPushButton>(welcome, leave)->click();
-        }});
+            find<QPushButton>(welcome, c.leave)->click();
+        });
         EXPECT_EQ(run(), 0);
         EXPECT_TRUE(script.finished());
-        const bool play = QLatin1String(leave) == QLatin1String("cmdPlay");
-        EXPECT_EQ(mainWindows, play ? 1 : 0) << leave;
+        EXPECT_EQ(mainWindows, c.mainWindows) << c.leave;
+        EXPECT_EQ(audio.calls, c.calls) << c.leave;
         // The next start shows the splash instead, also after "&Exit".
-        EXPECT_FALSE(stored().ShowDialog) << leave;
-        EXPECT_TRUE(stored().ShowSplash) << leave;
-        const std::vector<std::string> end{"sync exitGame", "stop"};
-        EXPECT_EQ(audio.calls, play ? end : std::vector<std::string>{}) << leave;
+        EXPECT_TRUE(!stored().ShowDialog && stored().ShowSplash) << c.leave;
     }
 }
 
 TEST_F(Startup, TheSplashOrNothingComesBeforeTheMainWindow) {
-    Settings s;
-    s.ShowDialog = false;
-    s.ShowSplash = true;
-    store(s);
+    start.ShowSplash = true;
+    store(start);
     // A key closes the splash at once and the main window opens.
     QTimer::singleShot(50, [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* splash = qobject_cast<SplashWindow*>(w)) {
                 EXPECT_EQ(splash->size(), QSize(388, 220));
-                keyClick(splash, Qt::Key_Space);
+                QTest::keyClick(splash, Qt::Key_Space);
+                EXPECT_FALSE(splash->isVisible()) << "a key closes the splash at once";
             }
         }
     });
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(mainWindows, 1);
 
-    s.ShowSplash = false;
-    store(s);
+    start.ShowSplash = false;
+    store(start);
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(mainWindows, 2);
 }
@@ -99,35 +98,22 @@ TEST_F(Startup, TheEndSavesTheSettingsAndPlaysTheExitSoundOnlyWhenBothSwitchesAr
     };
     for (const Case& c : {Case{true, true, {"sync exitGame", "stop"}}, Case{true, false, {"stop"}},
                           Case{false, true, {"stop"}}}) {
-        Settings s;
-        s.ShowDialog = false;
-        s.SoundEnabled = c.sound;
-        s.SoundOnExit = c.onExit;
-        s.Player1 = "Old       ";
-        store(s);
+        start.SoundEnabled = c.sound;
+        start.SoundOnExit = c.onExit;
+        store(start);
         audio.calls.clear();
-        const MainWindowFactory factory = [](Settings& live, Audio*) {
-            live.Player1 = "New       "; // what the game changed is saved at the end
-            auto window = std::make_unique<QWidget>();
-            QTimer::singleShot(10, window.get(), &QWidget::close);
-            return window;
-        };
-        EXPECT_EQ(runRollwell(*qApp, factory, &audio, env), 0);
+        EXPECT_EQ(run(10), 0);
         EXPECT_EQ(audio.calls, c.calls);
-        EXPECT_EQ(stored().Player1, "New       ");
+        EXPECT_EQ(stored().Player1, "New       "); // what the game changed is saved at the end
     }
 }
 
 TEST_F(Startup, ExitAsksOnlyWhenWanted) {
     Settings s;
-    Shown asked;
-    {
-        ModalScript script({answer(&asked, QMessageBox::Cancel)});
-        EXPECT_FALSE(confirmExit(nullptr, s));
-    }
-    EXPECT_EQ(asked.title, QStringLiteral("Confirm"));
-    EXPECT_EQ(asked.text, QStringLiteral("Exit Rollwell?"));
-    EXPECT_EQ(asked.icon, QMessageBox::Question);
+    bool exits = true;
+    EXPECT_EQ(answered(QMessageBox::Cancel, [&] { exits = confirmExit(nullptr, s); }),
+              "Confirm | Exit Rollwell? | Question");
+    EXPECT_FALSE(exits);
     s.ConfirmOnExit = false;
     EXPECT_TRUE(confirmExit(nullptr, s));
 }
@@ -138,16 +124,10 @@ TEST_F(Startup, RunningCopy) {
     const QByteArray where = qgetenv("ROLLWELL_RUNNING_COPY");
     if (where.isEmpty()) GTEST_SKIP() << "only as the child of OneCopyRuns";
     env.lockFolder = QString::fromLocal8Bit(where);
-    Settings s;
-    s.ShowDialog = false;
-    store(s);
     run(60 * 60 * 1000);
 }
 
 TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
-    Settings s;
-    s.ShowDialog = false;
-    store(s);
     QProcess child;
     QProcessEnvironment childEnv = QProcessEnvironment::systemEnvironment();
     childEnv.insert(QStringLiteral("ROLLWELL_RUNNING_COPY"), env.lockFolder);
@@ -157,18 +137,12 @@ TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
                 {QStringLiteral("--gtest_filter=Startup.RunningCopy")});
     ASSERT_TRUE(child.waitForStarted());
     const QString lockFile = QDir(env.lockFolder).filePath(QStringLiteral("rollwell.lock"));
-    for (int i = 0; i < 500 && !QFile::exists(lockFile); ++i)
-        wait(20);
-    ASSERT_TRUE(QFile::exists(lockFile));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lockFile); }, 10000));
 
-    Shown refused;
-    {
-        ModalScript script({answer(&refused, QMessageBox::Ok)});
-        EXPECT_EQ(run(), 1);
-    }
-    EXPECT_EQ(refused.title, QStringLiteral("Rollwell Running"));
-    EXPECT_EQ(refused.text, QStringLiteral("Rollwell is already running!"));
-    EXPECT_EQ(refused.icon, QMessageBox::Critical);
+    int code = 0;
+    EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
+              "Rollwell Running | Rollwell is already running! | Critical");
+    EXPECT_EQ(code, 1);
     EXPECT_EQ(mainWindows, 0);
     EXPECT_EQ(child.state(), QProcess::Running); // the running copy is left alone
 

@@ -4,25 +4,18 @@
 #include "shell/mainwindow.h"
 #include "support/scriptedplatform.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include <memory>
 
 namespace rollwell {
 
-// The real platform with the dice, the answers and the sounds taken from a
-// script; pauses are real but shortened, so a whole game plays in moments.
+// The real platform with the dice and the answers taken from a script; pauses
+// are real but shortened, so a whole game plays in moments. Without an audio
+// player the window plays no sounds.
 class WindowPlatform : public QtPlatform {
   public:
     WindowPlatform(PlatformHost& host, ScriptedPlatform& script) : QtPlatform(host), s_(script) {}
     int pauseDivisor = 30;
 
-    void PlaySoundAsync(std::string_view n) override { s_.PlaySoundAsync(n); }
-    void PlaySoundSync(std::string_view n) override { s_.PlaySoundSync(n); }
     void Pause(int ms) override {
         s_.Pause(ms);
         QtPlatform::Pause(ms / pauseDivisor);
@@ -32,8 +25,6 @@ class WindowPlatform : public QtPlatform {
     }
     void MinimizeWindow() override { s_.MinimizeWindow(); }
     double Random() override { return s_.Random(); }
-    void Reseed() override { s_.Reseed(); }
-    std::string Today() override { return s_.Today(); }
     EndGameAnswer ShowEndGameDialog() override { return s_.ShowEndGameDialog(); }
     void ShowWinner(const WinnerInfo& info) override { s_.ShowWinner(info); }
     void ShowTopScores(const TopScoresRequest& r) override { s_.ShowTopScores(r); }
@@ -70,16 +61,20 @@ class WindowTest : public testing::QtTest {
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    bool shown(const QString& name) const { return find<QWidget>(name)->isVisible(); }
+    bool shown(const QString& name) const { return find(name)->isVisible(); }
     QString text(const QString& name) const { return find<QLabel>(name)->text(); }
     const Engine& engine() const { return window->engine(); }
 
-    // The roll button as the mouse works it: pressed, then released.
-    void roll() {
-        auto* button = find<QWidget>(QStringLiteral("picRollDices"));
-        QTest::mouseClick(button, Qt::LeftButton);
+    void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void roll() { click("picRollDices"); }
+    // "1" for each of these controls that is seen, "0" for each that is not.
+    std::string seen(std::initializer_list<const char*> names) const {
+        std::string out;
+        for (const char* name : names)
+            out += shown(name) ? '1' : '0';
+        return out;
     }
-    void click(const QString& name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
     // Waits until the new-game animation has built the board.
     void waitForBoard() {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !engine().board().tmrAnimation.running; }, 10000));
@@ -90,10 +85,19 @@ class WindowTest : public testing::QtTest {
         for (int c : columns)
             for (int r = 0; r < kRowCount; ++r) {
                 const QString name = QStringLiteral("cmd%1_%2").arg(QLatin1String(stems[c])).arg(r);
-                auto* b = find<QWidget>(name);
-                if (b->isVisible() && b->isEnabled()) return name;
+                if (shown(name) && find(name)->isEnabled()) return name;
             }
         return {};
+    }
+
+    // Plays turns with one roll into the first cell offered, by mouse.
+    void playThrough(int placements, std::initializer_list<int> columns = {3}) {
+        for (int k = 0; k < placements; ++k) {
+            roll();
+            const QString cell = offeredCell(columns);
+            ASSERT_FALSE(cell.isEmpty()) << "turn " << k;
+            click(cell);
+        }
     }
 
     Settings settings;
