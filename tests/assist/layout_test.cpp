@@ -47,6 +47,7 @@ TEST_F(Window, VariantRoundTripThroughOptionsLeavesEveryElementWhereItWas) {
     EXPECT_EQ(yahtzee.geometry.picRollDices.top, yamb.geometry.picRollDices.top - 250);
     EXPECT_EQ(yahtzee.geometry.lblGrandTotal.top, yamb.geometry.lblGrandTotal.top - 270);
     EXPECT_EQ(yahtzee.geometry.Shape11.top, yamb.geometry.Shape11.top - 270);
+    EXPECT_EQ(yahtzee.geometry.Line9.y2, yamb.geometry.Line9.y2 - 250); // the edge's lower end
     options([](Settings& s) { s.NumberOfColumns = 1; });
     EXPECT_EQ(LayoutView(board()), yahtzee);
     engine->Form_Load(); // laying the board out again changes nothing
@@ -59,14 +60,14 @@ TEST_F(Window, VariantRoundTripThroughOptionsLeavesEveryElementWhereItWas) {
 TEST_F(Window, SixDiceChosenBeforeTheFirstRollRelayOutWithoutAQuestion) {
     start(4, 4, 1);
     const auto bottomRow = [this] {
-        return std::tuple(board().picDice[5].visible, board().geometry.picDice[3].left,
-                          board().geometry.picDice[4].left);
+        return std::tuple(board().picDice[5].visible, board().decorations.Shape5,
+                          board().geometry.picDice[3].left, board().geometry.picDice[4].left);
     };
-    EXPECT_EQ(bottomRow(), std::tuple(false, 697, 1602));
+    EXPECT_EQ(bottomRow(), std::tuple(false, false, 697, 1602));
     options([](Settings& s) { s.NumberOfColumns = 1, s.NumberOfDice = 5; });
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(board().columns[2].Tot.visible);
-    EXPECT_EQ(bottomRow(), std::tuple(true, 245, 1150));
+    EXPECT_EQ(bottomRow(), std::tuple(true, true, 245, 1150));
     roll({1, 2, 3, 4, 5, 6});
     EXPECT_THAT(dice(), ::testing::ElementsAre(1, 2, 3, 4, 5, 6));
 }
