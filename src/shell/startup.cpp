@@ -71,6 +71,9 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
         if (!mainWindow) return;
         installGameCursor(mainWindow.get());
         mainWindow->show();
+        // The game takes the keyboard at once, also after the welcome window or splash.
+        mainWindow->raise();
+        mainWindow->activateWindow();
     };
 
     // Until the main window stands, closing the welcome window or the splash
