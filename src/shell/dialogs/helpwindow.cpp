@@ -10,7 +10,10 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace rollwell {
 
@@ -71,6 +74,16 @@ bool showHelpDocument(QWidget* owner, const QString& path) {
         return false;
     }
     window = new HelpWindow(QString::fromUtf8(file.readAll()), owner);
+    if (owner != nullptr) {
+        // Beside the game where the screen has room, so the board stays in view;
+        // otherwise centred on it.
+        const QRect game = owner->frameGeometry();
+        const QRect screen = owner->screen()->availableGeometry();
+        QPoint place(game.right() + 8, game.top());
+        if (place.x() + window->width() > screen.right())
+            place = game.center() - QPoint(window->width() / 2, window->height() / 2);
+        window->move(std::max(place.x(), screen.left()), std::max(place.y(), screen.top()));
+    }
     window->show();
     return true;
 }
