@@ -5,6 +5,7 @@
 #include "game/geometry.h"
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
+#include "shell/dialogs/cursor.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -71,6 +72,7 @@ EndGameAnswer askEndGame(QWidget* main) {
         dialog.accept();
     });
     placeOn(dialog, main, 2200);
+    installGameCursor(&dialog);
     dialog.exec();
     return answer;
 }
@@ -111,6 +113,7 @@ void showWinner(QWidget* main, const WinnerInfo& info) {
     layout->addWidget(close, 0, Qt::AlignHCenter);
     dialog.setMinimumWidth(260);
     placeOn(dialog, main, 0);
+    installGameCursor(&dialog);
     dialog.exec();
 }
 

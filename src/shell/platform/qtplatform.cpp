@@ -2,6 +2,7 @@
 
 #include "shell/qtext.h"
 
+#include "shell/dialogs/cursor.h"
 #include "shell/dialogs/endofgame.h"
 #include "shell/platform/audio.h"
 #include "storage/topscores.h"
@@ -79,6 +80,7 @@ MsgAnswer QtPlatform::MessageBox(std::string_view title, std::string_view text, 
     case MsgIcon::None:
         break;
     }
+    installGameCursor(&box);
     return box.exec() == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 
