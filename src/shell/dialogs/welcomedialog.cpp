@@ -35,21 +35,21 @@ WelcomeDialog::WelcomeDialog(Settings& settings, Audio* audio, QWidget* parent)
 
     addLinks(this, kLeft, 1700, 2010, 4500);
 
-    struct Spec {
+    struct Command {
         const char* name;
         const char* caption;
         const char* art;
         int left;
         int top;
     };
-    const Spec buttons[] = {
+    const Command buttons[] = {
         {"cmdPlay", "&Play", "play", kLeft, 2520},
         {"cmdOptions", "&Options", "options", kRight, 2520},
         {"cmdQuickStart", "&Quick Start", "quickstart", kLeft, 3120},
         {"cmdScores", "&Top Scores", "scores", kRight, 3120},
         {"cmdExit", "&Exit", "exit", kWidth - kLeft - 1800, 3840},
     };
-    for (const Spec& b : buttons) {
+    for (const Command& b : buttons) {
         auto* button = new CommandButton(QLatin1String(b.name), QLatin1String(b.caption),
                                          QLatin1String(b.art), this);
         // "&Exit" is the small button of the bottom line, beside the start-up box.
