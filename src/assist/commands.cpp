@@ -32,11 +32,7 @@ void Engine::Toolbar2_ButtonClick(std::string_view key) {
         {"tbRedo", &Board::tbRedo, [](Engine& e) { e.mnuUndoRedo_Click(); }},
         {"tbHint", &Board::tbHint, [](Engine& e) { e.HintRequest(); }},
         {"tbSound", &Board::tbSound, [](Engine& e) { e.setSound(!e.run_.SoundOn); }},
-        {"tbHelp", &Board::tbHelp,
-         [](Engine& e) {
-             e.run_.OpenedFromMain = true;
-             e.platform_.ShowQuickStart();
-         }},
+        {"tbHelp", &Board::tbHelp, [](Engine& e) { e.mnuQuickStar_Click(); }},
         {"tbExit", &Board::tbExit, [](Engine& e) { e.platform_.CloseMainWindow(); }},
     };
     for (const Route& route : kRoutes) {
@@ -45,6 +41,22 @@ void Engine::Toolbar2_ButtonClick(std::string_view key) {
         if ((board_.*route.button).enabled) route.command(*this);
         return;
     }
+}
+
+void Engine::mnuScores_Click() {
+    run_.ScoresFromGame = false;
+    run_.OpenedFromMain = true;
+    TopScoresRequest request;
+    request.OpenedFromMain = true;
+    request.LastScore = run_.LastScore;
+    request.LastRank = run_.LastRank;
+    request.tableNumber = TableNumber(settings_.NumberOfColumns, settings_.NumberOfDice);
+    platform_.ShowTopScores(request);
+}
+
+void Engine::mnuQuickStar_Click() {
+    run_.OpenedFromMain = true;
+    platform_.ShowQuickStart();
 }
 
 void Engine::mnuOptions_Click() {

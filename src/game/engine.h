@@ -78,6 +78,10 @@ class Engine {
 
     // Options: shows the options window and applies what changed.
     void mnuOptions_Click();
+    // The top-scores window of the game in force, from the menu.
+    void mnuScores_Click();
+    // The quick-start window, from the menu or the toolbar.
+    void mnuQuickStar_Click();
 
     // Other timers.
     void tmrAnimation_Timer();

@@ -33,7 +33,17 @@ constexpr int kTitleAndMenuTwips = 705;
 // The toolbar stands in the top strip of the client area, above the board.
 constexpr int kToolbarTwips = 600;
 
-enum TimerId { kClock, kRollDice, kAnimation, kGameOver };
+// The engine's timers, in the order of the window's QTimers, with their tick handlers.
+struct TimerTick {
+    const char* name;
+    void (Engine::*handler)();
+};
+constexpr std::array<TimerTick, 4> kTimers = {{
+    {"tmrTimeElapsed", &Engine::tmrTimeElapsed_Timer},
+    {"tmrRollDice", &Engine::tmrRollDice_Timer},
+    {"tmrAnimation", &Engine::tmrAnimation_Timer},
+    {"tmrGameOver", &Engine::tmrGameOver_Timer},
+}};
 
 bool isInput(QEvent::Type t) {
     switch (t) {
@@ -71,19 +81,13 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     status_ = new StatusBar(this);
     setStatusBar(status_);
 
-    const std::array<void (Engine::*)(), 4> ticks = {
-        &Engine::tmrTimeElapsed_Timer, &Engine::tmrRollDice_Timer, &Engine::tmrAnimation_Timer,
-        &Engine::tmrGameOver_Timer};
-    const std::array<const char*, 4> names = {"tmrTimeElapsed", "tmrRollDice", "tmrAnimation",
-                                              "tmrGameOver"};
     for (int t = 0; t < 4; ++t) {
         auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(names[static_cast<size_t>(t)]));
+        timer->setObjectName(QString::fromLatin1(kTimers[static_cast<size_t>(t)].name));
         timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this, t] { tick(t); });
         timers_[static_cast<size_t>(t)] = timer;
     }
-    (void)ticks;
 
     connectBoard();
     connectWindows(audio);
@@ -156,6 +160,8 @@ void MainWindow::menuChosen(const QString& name) {
     static const QHash<QString, Handler> handlers = {
         {QStringLiteral("mnuNewGame"), &Engine::mnuNewGame_Click},
         {QStringLiteral("mnuOptions"), &Engine::mnuOptions_Click},
+        {QStringLiteral("mnuScores"), &Engine::mnuScores_Click},
+        {QStringLiteral("mnuQuickStar"), &Engine::mnuQuickStar_Click},
         {QStringLiteral("mnuUndoUndo"), &Engine::mnuUndoUndo_Click},
         {QStringLiteral("mnuUndoRedo"), &Engine::mnuUndoRedo_Click},
         {QStringLiteral("mnuHintsByRequest2"), &Engine::mnuHintsByRequest2_Click},
@@ -179,24 +185,9 @@ void MainWindow::menuChosen(const QString& name) {
     };
     if (auto it = windows.constFind(name); it != windows.constEnd()) {
         if (**it) (**it)();
-    } else if (name == QLatin1String("mnuScores")) {
-        showTopScoresFromMenu();
-    } else if (name == QLatin1String("mnuQuickStar")) {
-        platform_->ShowQuickStart();
     } else if (name == QLatin1String("mnuGameExit")) {
         close();
     }
-}
-
-void MainWindow::showTopScoresFromMenu() {
-    const RunState& run = engine_->run();
-    TopScoresRequest request;
-    request.ScoresFromGame = false;
-    request.OpenedFromMain = true;
-    request.LastScore = run.LastScore;
-    request.LastRank = run.LastRank;
-    request.tableNumber = TableNumber(settings_.NumberOfColumns, settings_.NumberOfDice);
-    platform_->ShowTopScores(request);
 }
 
 void MainWindow::forward(const std::function<void(Engine&)>& handler) {
@@ -219,20 +210,8 @@ void MainWindow::tick(int timer) {
         tickWaiting_[static_cast<size_t>(timer)] = true;
         return;
     }
-    switch (timer) {
-    case kClock:
-        forward([](Engine& e) { e.tmrTimeElapsed_Timer(); });
-        break;
-    case kRollDice:
-        forward([](Engine& e) { e.tmrRollDice_Timer(); });
-        break;
-    case kAnimation:
-        forward([](Engine& e) { e.tmrAnimation_Timer(); });
-        break;
-    default:
-        forward([](Engine& e) { e.tmrGameOver_Timer(); });
-        break;
-    }
+    const auto handler = kTimers[static_cast<size_t>(timer)].handler;
+    forward([handler](Engine& e) { (e.*handler)(); });
 }
 
 // Delivers, in order, what arrived while a handler ran.
@@ -331,8 +310,7 @@ void MainWindow::sync() {
 
 void MainWindow::syncAndPaint() {
     sync();
-    repaint();
-    board_->repaint();
+    repaint(); // the board with it
 }
 
 void MainWindow::syncWindow(const Board& b) {

@@ -63,7 +63,6 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void connectBoard();
     void connectWindows(Audio* audio);
     void menuChosen(const QString& name);
-    void showTopScoresFromMenu();
     void syncWindow(const Board& board);
     void syncTimers(const Board& board);
     void tick(int timer);

@@ -123,6 +123,11 @@ TEST_F(Walk, MenusToolbarAndAccessibility) {
     const auto* closed = QAccessible::queryAccessibleInterface(find("cmdDown_0"));
     EXPECT_EQ(closed->text(QAccessible::Description), QStringLiteral("empty")); // not offered
     EXPECT_EQ(menus(), "11001100");
+    // Ctrl+H opens the top scores of the game in force, from the main window.
+    action("mnuScores")->trigger();
+    ASSERT_EQ(script.topScores.size(), 1u);
+    EXPECT_TRUE(script.topScores[0].OpenedFromMain && !script.topScores[0].ScoresFromGame);
+    EXPECT_EQ(script.topScores[0].tableNumber, 1);
     action("mnuHintsAllways2")->trigger();
     EXPECT_EQ(menus(), "00111100");
     EXPECT_TRUE(settings.hintAllways);

@@ -15,7 +15,6 @@ class PictureButton : public QAbstractButton {
     explicit PictureButton(QWidget* parent);
 
     void setPictureName(const QString& name);
-    const QString& pictureName() const { return name_; }
 
   signals:
     void mouseDown();

@@ -25,13 +25,14 @@ constexpr Button kButtons[] = {
     {"tbExit", "Exit Game", 7},
 };
 
-} // namespace
-
+// The picture of image n of the toolbar's image list.
 QString toolbarImage(int n) {
     static const char* const kImages[] = {"",        "new",        "undo", "redo",    "hint",
                                           "soundOn", "quickstart", "exit", "soundOff"};
     return n >= 1 && n <= 8 ? QString::fromLatin1(kImages[n]) : QString();
 }
+
+} // namespace
 
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("Toolbar2"));

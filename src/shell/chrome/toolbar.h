@@ -28,7 +28,4 @@ class Toolbar : public QToolBar {
     int soundImage_ = 0;
 };
 
-// The picture of image n of the toolbar's image list.
-QString toolbarImage(int n);
-
 } // namespace rollwell

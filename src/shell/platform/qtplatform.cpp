@@ -26,8 +26,7 @@ std::optional<std::string> utf8(const std::optional<QString>& s) {
     return s->toStdString();
 }
 
-} // namespace
-
+// Waits `ms` milliseconds with the window painted, taking no input meanwhile.
 void waitPainted(int ms) {
     if (ms <= 0) return;
     // Paint and expose events go on; input waits in the queue and arrives, in
@@ -36,6 +35,8 @@ void waitPainted(int ms) {
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
+
+} // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host)
     : host_(host), generator_(static_cast<uint64_t>(

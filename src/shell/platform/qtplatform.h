@@ -59,7 +59,4 @@ class QtPlatform : public Platform {
     std::mt19937_64 generator_;
 };
 
-// Waits `ms` milliseconds with the window painted, taking no input meanwhile.
-void waitPainted(int ms);
-
 } // namespace rollwell
