@@ -45,31 +45,23 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
         find<QAbstractButton>(&dialog, name)->click();
 
     ASSERT_TRUE(dialog.accepted());
-    Settings expected = s;
-    expected.NumberOfDice = 4;
-    expected.NumberOfColumns = 1;
-    expected.NumberOfPlayers = 1;
+    Settings expected = s; // the status bar unchecked again
+    std::tie(expected.NumberOfDice, expected.NumberOfColumns, expected.NumberOfPlayers,
+             expected.ConfirmOnExit, expected.ShowDialog, expected.ShowSplash) =
+        std::tuple(4, 1, 1, false, false, true);
     expected.Player1 = "Abcdefghij";
     expected.Player2 = "Bo        "; // the disabled second name is stored too
-    expected.ShowStatusBar = false;
-    expected.ConfirmOnExit = false;
-    expected.ShowDialog = false;
-    expected.ShowSplash = true;
     EXPECT_EQ(*dialog.accepted(), expected);
 }
 
 TEST_F(Dialogs, OptionsShowTheStartUpChoiceAndCancelStoresNothing) {
-    struct Case {
-        bool dialog, splash;
-        const char* selected;
-    };
-    for (const Case c : {Case{true, true, "optShowDialog"}, Case{false, true, "optShowSplash"},
-                         Case{false, false, "optShowNone"}}) {
+    for (const auto& [dialog, splash, selected] : {std::tuple{true, true, "optShowDialog"},
+                                                   {false, true, "optShowSplash"},
+                                                   {false, false, "optShowNone"}}) {
         Settings s;
-        s.ShowDialog = c.dialog;
-        s.ShowSplash = c.splash;
+        std::tie(s.ShowDialog, s.ShowSplash) = std::tuple(dialog, splash);
         OnModal script([&](QWidget* w) {
-            EXPECT_TRUE(find<QRadioButton>(w, c.selected)->isChecked()) << c.selected;
+            EXPECT_TRUE(find<QRadioButton>(w, selected)->isChecked()) << selected;
             find<QRadioButton>(w, "opt5Dice")->click();
             find<QPushButton>(w, "cmdCancel")->click();
         });
