@@ -97,8 +97,6 @@ TEST_F(GameEnd, OnePlayerThirdRollFinalPlacementEndsAtOnce) {
     EXPECT_EQ(std::tie(shown.ScoresFromGame, shown.OpenedFromMain, shown.LastScore, shown.LastRank,
                        shown.tableNumber, shown.RedoPlacement),
               std::make_tuple(true, true, 30, 7, 4, false));
-    EXPECT_EQ(checkAll(*engine), ""); // among others: a finished game offers no Undo
-    EXPECT_FALSE(board().picRollDices.enabled);
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
 
     // The marquee: 1 ms, then a 2 s pause with panels 2 and 4 cleared (the
@@ -151,14 +149,12 @@ TEST_F(GameEnd, TwoPlayersRecordPlayer1FirstThenTheWinnerIsShown) {
                   std::make_tuple(string("Alexandra1's Total Score:"), total1,
                                   string("Bo's Total Score:"), total2, string(d.winner)));
         EXPECT_THAT(platform.soundNames(), ::testing::Contains(d.sound));
-        EXPECT_TRUE(engine->game().GameFinished && checkAll(*engine).empty());
 
         engine->Form_KeyPress(13); // Enter starts no turn while the sheets are compared
         EXPECT_EQ(engine->turn().RollCount, 0);
         EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 1's  Board");
         engine->cmdShowNextBoard_Click();
         EXPECT_EQ(board().cmdShowNextBoard.caption, "    Show      Player 2's  Board");
-        EXPECT_EQ(board().caption, "Rollwell - Player 1");
         EXPECT_EQ(board().lblGrandTotal.text, total1);
         engine->cmdShowNextBoard_Click();
         EXPECT_EQ(board().lblGrandTotal.text + board().StatusPanel(3).text, total2 + total2);

@@ -103,7 +103,6 @@ TEST_F(TopScores, APlacedResultIsSelectedAndGetsTheMusicAtTheSecondTick) {
                              "   top scores table at position #2."));
     EXPECT_EQ(find<QTableWidget>(&dialog, "ListView1")->currentRow(), 1);
     EXPECT_EQ(row(dialog, 1), " 2|Bob       |250|01.02.2024");
-    EXPECT_EQ(row(dialog, 2), " 3|||"); // filler rows show their position only
     EXPECT_TRUE(audio.calls.empty());
     QTest::qWait(100);
     EXPECT_EQ(audio.calls, std::vector<std::string>{"music"});

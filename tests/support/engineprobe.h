@@ -18,7 +18,6 @@ class EngineProbe {
     SheetPair& sheets() { return e_.game_.sheets; }
     GameState& game() { return e_.game_; }
     Board& board() { return e_.board_; }
-    void syncSheet() { e_.syncSheet(); }
 
     // Fills every cell of the sheet shown but those listed, with `value`,
     // keeping the counters consistent.

@@ -91,6 +91,8 @@ std::string checkDice(const Engine& engine) {
         // A rolled die shows either its free or its held picture.
         if (t.RollCount > 0 && b.picDice[i].visible == b.PicDiceOff[i].visible)
             err += "die " + std::to_string(i) + " shown free and held, or neither; ";
+        if (t.RollCount > 0 && (b.picDice[i].face != face || b.PicDiceOff[i].face != face))
+            err += "die " + std::to_string(i) + " shows another face; ";
     }
     return err;
 }
