@@ -1,4 +1,5 @@
 #include "gamefixture.h"
+#include "support/invariants.h"
 
 #include <array>
 #include <cmath>
@@ -29,7 +30,7 @@ class Animation : public GameFixture {
         shownAfter.clear();
         while (board().tmrAnimation.running && intervals.size() < 500) {
             EXPECT_FALSE(board().picRollDices.enabled);
-            EXPECT_EQ(offeredCount(), 0);
+            EXPECT_EQ(checkAll(*engine), ""); // among others: no cell offered
             engine->picRollDices_MouseUp();
             engine->Form_KeyPress(13);
             engine->NewGame(); // nothing to discard yet: the animation runs on
@@ -74,7 +75,7 @@ TEST_F(Animation, EveryPatternBuildsTheWholeBoard) {
         EXPECT_EQ(static_cast<int>(intervals.size()), ticks);
         EXPECT_EQ(shownAfter.back(), 13 * columns);
         EXPECT_TRUE(board().cmd(3, 0).visible && board().cmd(3, 12).visible);
-        EXPECT_EQ(offeredCount(), 0);
+        EXPECT_EQ(checkAll(*engine), "");
         engine->tmrAnimation_Timer(); // a late tick changes nothing
         roll({1, 2, 3, 4, 5});
         EXPECT_EQ(engine->turn().RollCount, 1);

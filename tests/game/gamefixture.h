@@ -54,18 +54,6 @@ class GameFixture : public ::testing::Test {
         return {v.begin(), v.begin() + engine->game().diceInPlay()};
     }
 
-    bool offered(int column, int row) const {
-        const CellButton& b = engine->board().cmd(column, row);
-        return b.visible && b.enabled;
-    }
-
-    int offeredCount() const {
-        int n = 0;
-        for (int cell = 0; cell < kColumnCount * kRowCount; ++cell)
-            n += offered(cell / kRowCount + 1, cell % kRowCount) ? 1 : 0;
-        return n;
-    }
-
     // The last message's title, text, buttons and icon.
     std::tuple<std::string, std::string, MsgButtons, MsgIcon> lastMessage() const {
         const auto& m = platform.messages.back();
