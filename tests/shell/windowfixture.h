@@ -23,7 +23,6 @@ class WindowPlatform : public QtPlatform {
     MsgAnswer MessageBox(std::string_view t, std::string_view x, MsgButtons b, MsgIcon i) override {
         return s_.MessageBox(t, x, b, i);
     }
-    void MinimizeWindow() override { s_.MinimizeWindow(); }
     double Random() override { return s_.Random(); }
     EndGameAnswer ShowEndGameDialog() override { return s_.ShowEndGameDialog(); }
     void ShowWinner(const WinnerInfo& info) override { s_.ShowWinner(info); }
@@ -33,7 +32,6 @@ class WindowPlatform : public QtPlatform {
         return s_.RecordResult(t, n, s, d);
     }
     std::optional<Settings> ShowOptions(const Settings& c) override { return s_.ShowOptions(c); }
-    void ShowQuickStart() override { s_.ShowQuickStart(); }
 
   private:
     ScriptedPlatform& s_;
