@@ -171,10 +171,8 @@ TEST_F(Window, OptionsDuringAGameAskOnlyForAGameChange) {
     for (int c = 1; c <= kColumnCount; ++c)
         for (int r = 0; r < kRowCount; ++r)
             EXPECT_FALSE(board().cmd(c, r).visible) << c << "/" << r;
-    ASSERT_EQ(platform.messages.size(), 2U);
-    EXPECT_EQ(platform.messages[1].title, "Start a New Game?");
+    EXPECT_EQ(platform.messages.size(), 2U); // no "Quit this Game?"
     EXPECT_EQ(engine->sheet(), PlayerSheet{});
-    EXPECT_EQ(board().geometry, BoardGeometry{});
     // A later New Game during play asks again.
     finishAnimation();
     roll({1, 2, 3, 4, 5, 6});

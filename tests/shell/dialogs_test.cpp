@@ -205,13 +205,12 @@ TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
     std::vector<bool> enabled;
     showAbout(&main, [&](bool on) { enabled.push_back(on); });
     EXPECT_EQ(enabled, std::vector<bool>{false});
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto about = std::find_if(windows.begin(), windows.end(), [](QWidget* w) {
-        return w->objectName() == QLatin1String("frmAbout");
-    });
-    ASSERT_NE(about, windows.end());
-    EXPECT_EQ((*about)->windowTitle(), QStringLiteral("About Rollwell 2.0"));
-    (*about)->close();
+    QWidget* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        about = w->objectName() == QLatin1String("frmAbout") ? w : about;
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Rollwell 2.0"));
+    about->close();
     EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
 }
 
