@@ -1,7 +1,6 @@
 #include "gamefixture.h"
 #include "support/invariants.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <string>

@@ -26,7 +26,6 @@ TEST_F(Turn, FirstRollOffersTheColumnRules) {
     EXPECT_TRUE(board().picDice[5].enabled); // the cells offered are checked by the soak
     EXPECT_THAT(board().picRound, ElementsAre(true, false, false));
     EXPECT_EQ(board().StatusPanel(2).text, "Place your score or roll the dice");
-    EXPECT_EQ(board().StatusPanel(4).text, "Round 1 of 52");
     EXPECT_THAT(platform.soundNames(), ElementsAre("rollAll"));
     EXPECT_EQ(platform.pauses, std::vector<int>(9, 60)); // the shake
 
@@ -44,7 +43,6 @@ TEST_F(Turn, AnnounceOnlyAfterTheFirstRoll) {
     start();
     roll({1, 2, 3, 4, 5, 6});
     roll({6, 6, 6, 6, 6, 6});
-    EXPECT_FALSE(board().cmdOblg(3).visible);
     engine->cmdOblg_Click(3); // withdrawn: ignored
     EXPECT_FALSE(engine->turn().Announced);
 
@@ -88,7 +86,6 @@ TEST_F(Turn, AnnouncedCellIsPlacedAutomaticallyAfterTheThirdRoll) {
 TEST_F(Turn, ForcedAnnouncementBlocksTheSecondRoll) {
     start();
     announceCellsOpen(13);
-    ASSERT_EQ(engine->sheet().PlacedCount, 39);
     roll({1, 2, 3, 4, 5, 6});
     platform.clearLog();
     roll({6, 6, 6, 6, 6, 6});

@@ -40,7 +40,6 @@ int Bot::playGame() {
 }
 
 void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {
-    ++events_;
     if (cellsMayEmpty) snapshot_[0] = snapshot_[1] = PlayerSheet{};
     if (!options_.checks) return;
     const int player = engine_.game().CurrentPlayer - 1;

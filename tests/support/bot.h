@@ -33,7 +33,6 @@ class Bot {
     Engine& engine() { return engine_; }
     ScriptedPlatform& platform() { return platform_; }
     const std::vector<std::string>& failures() const { return failures_; }
-    long events() const { return events_; }
     // Upper bonuses standing at the end of the games played.
     int bonuses() const { return bonuses_; }
 
@@ -58,7 +57,6 @@ class Bot {
     std::mt19937 rng_;
     std::vector<std::string> failures_;
     PlayerSheet snapshot_[2];
-    long events_ = 0;
     int bonuses_ = 0;
     bool upperTurn_ = false;
     bool abandoned_ = false;
