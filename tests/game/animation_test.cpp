@@ -60,10 +60,9 @@ TEST_F(Animation, EveryPatternBuildsTheWholeBoard) {
         {4, pick(1), 1, 14},    {4, pick(2), 2, 13},    {4, pick(3), 3, 8},
         {4, pick(4), 4, 17},    {4, pick(5), 5, 13},    {4, pick(6), 6, 18},
         {4, pick(7), 7, 26},    {4, pick(8), 8, 26},    {4, pick(9), 9, 27},
-        {4, -0.5, 1, 14},       {4, -inf, 1, 14},       {4, nan, 1, 14},
-        {4, 1.0, 9, 27},        {4, 7.0, 9, 27},        {4, 1e300, 9, 27},
-        {4, inf, 9, 27},        {1, pick(1, 1), 1, 13}, {1, pick(2, 1), 2, 13},
-        {1, pick(3, 1), 3, 14}, {1, pick(4, 1), 4, 15}};
+        {4, -inf, 1, 14},       {4, nan, 1, 14},        {4, 1.0, 9, 27},
+        {4, 1e300, 9, 27},      {4, inf, 9, 27},        {1, pick(1, 1), 1, 13},
+        {1, pick(2, 1), 2, 13}, {1, pick(3, 1), 3, 14}, {1, pick(4, 1), 4, 15}};
     for (const auto& [columns, random, pattern, ticks] : cases) {
         SCOPED_TRACE(std::to_string(columns) + " columns, random " + std::to_string(random));
         start(columns, 4);

@@ -58,17 +58,12 @@ TEST(Sheet, UpperBonus) {
 }
 
 TEST(Scoring, RejectsBadDice) {
-    const std::vector<std::vector<int32_t>> bad = {{},
-                                                   {1, 2, 3, 4},
-                                                   {1, 2, 3, 4, 5, 6, 1},
-                                                   {0, 1, 2, 3, 4},
-                                                   {1, 2, 3, 4, 7},
-                                                   {-1, 1, 1, 1, 1, 1}};
-    for (const auto& dice : bad) {
+    using Dice = std::vector<int32_t>;
+    for (const Dice& dice : {Dice{}, Dice{1, 2, 3, 4}, Dice{1, 2, 3, 4, 5, 6, 1},
+                             Dice{0, 1, 2, 3, 4}, Dice{1, 2, 3, 4, 7}, Dice{-1, 1, 1, 1, 1, 1}})
         EXPECT_THROW(ScoreForRow(ScoreRow::Ones, dice), std::invalid_argument)
             << ::testing::PrintToString(dice);
-    }
-    EXPECT_THROW(ScoreForRow(static_cast<ScoreRow>(13), std::vector<int32_t>{1, 2, 3, 4, 5}),
+    EXPECT_THROW(ScoreForRow(static_cast<ScoreRow>(13), Dice{1, 2, 3, 4, 5}),
                  std::invalid_argument);
 }
 
