@@ -30,13 +30,12 @@ int Bot::playGame() {
     for (int guard = 0; guard < 20000 && !engine_.game().GameFinished && !abandoned_; ++guard)
         step();
     if (!engine_.game().GameFinished && !abandoned_) failures_.push_back("game did not end");
-    const SheetPair& sheets = engine_.game().sheets;
-    const auto& other = settings_.isYamb() ? sheets.stored : sheets.storedFree;
+    const auto& other = otherSheet(engine_);
     const auto count = [this](const PlayerSheet& s) {
         bonuses_ += static_cast<int>(std::ranges::count(s.BonusAwarded, true));
         return s.PlacedCount;
     };
-    return count(sheets.shown) + (other ? count(*other) : 0);
+    return count(engine_.sheet()) + (other ? count(*other) : 0);
 }
 
 void Bot::after(const std::string& what, bool cellsMayEmpty, bool hintsFresh) {

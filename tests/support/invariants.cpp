@@ -112,9 +112,8 @@ std::string checkCommands(const Engine& engine) {
         err << "finished game offers Undo, Redo or the hand-over; ";
     if (b.cmdNextPlayer.visible && (t.RollCount != 0 || t.Announced))
         err << "hand-over offered in the middle of a turn; ";
-    const SheetPair& pair = engine.game().sheets;
-    const auto& other = engine.settings().isYamb() ? pair.stored : pair.storedFree;
-    if (other && pair.OtherPlayerTotal != valueOf(other->GrandTotal))
+    const auto& other = otherSheet(engine);
+    if (other && engine.game().sheets.OtherPlayerTotal != valueOf(other->GrandTotal))
         err << "other player's total wrong; ";
     // A sheet whose result is recorded is never reopened.
     if (engine.sheet().PlacedCount >= PlayerSheet::capacity(engine.settings().NumberOfColumns) &&
@@ -124,6 +123,11 @@ std::string checkCommands(const Engine& engine) {
 }
 
 } // namespace
+
+const std::optional<PlayerSheet>& otherSheet(const Engine& engine) {
+    const SheetPair& sheets = engine.game().sheets;
+    return engine.settings().isYamb() ? sheets.stored : sheets.storedFree;
+}
 
 std::string checkAll(const Engine& engine) {
     return checkSheetTotals(engine.sheet(), engine.settings().isYamb()) +

@@ -2,9 +2,14 @@
 
 #include "game/engine.h"
 
+#include <optional>
 #include <string>
 
 namespace rollwell {
+
+// The other player's sheet as stored while one sheet is shown (Yahtzee keeps
+// only the Free column's), if there is one.
+const std::optional<PlayerSheet>& otherSheet(const Engine& engine);
 
 // Each check returns an empty text when everything holds, otherwise what is wrong.
 
