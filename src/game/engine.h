@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rollwell {
 
@@ -30,6 +31,9 @@ class Engine {
     // Window life.
     void Form_Load();
     void Form_KeyPress(int code);
+    // Keys that carry no character: the dice keys, the cell cursor's arrows,
+    // Tab and Esc. Key codes as in keys.h; `shift` holds kShiftMask.
+    void Form_KeyDown(int keyCode, int shift);
     void tmrTimeElapsed_Timer();
 
     // New game.
@@ -101,6 +105,15 @@ class Engine {
 
   private:
     friend class EngineProbe; // tests reach private steps through it
+
+    // The keyboard's cell cursor.
+    bool offered(CellCursor cell) const;
+    std::vector<CellCursor> offeredCells() const;
+    void placeCursor(CellCursor cell);
+    void moveCursorAcross(int step);
+    void moveCursorAlong(int step);
+    void stepCursor(int step);
+    void dropStaleCursor();
 
     // Game state steps.
     void EndTurn();

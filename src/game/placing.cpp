@@ -24,6 +24,7 @@ void Engine::cellClick(int column, int index) {
 }
 
 void Engine::clickCell(int column, int index) {
+    placeCursor({}); // a placement or an announcement takes the keyboard's cursor away
     if (column == 4) {
         oblgClick(index);
     } else {
@@ -145,7 +146,11 @@ void Engine::PlaceScore(int column, int index) {
     if (end.endPlacement) return;
 
     turn_.RedoPlacement = false;
-    if (twoPlayers() && end.offerHandOver) board_.cmdNextPlayer.visible = true;
+    if (twoPlayers() && end.offerHandOver) {
+        board_.cmdNextPlayer.visible = true;
+        board_.cmdNextPlayer.caption =
+            game_.CurrentPlayer == 1 ? settings_.Player2 : settings_.Player1;
+    }
     if (!announceColumn) turn_.HintAllowed = false;
 
     if (twoPlayers()) {

@@ -124,6 +124,10 @@ Settings LoadSettings(QSettings& store) {
         ReadChoice(store, QStringLiteral("NumberOfPlayers"), {1, 2}, s.NumberOfPlayers);
     s.NumberOfColumns =
         ReadChoice(store, QStringLiteral("NumberOfColumns"), {1, 4}, s.NumberOfColumns);
+    s.BoardSize =
+        ReadChoice(store, QStringLiteral("BoardSize"),
+                   {kBoardSizes[0], kBoardSizes[1], kBoardSizes[2], kBoardSizes[3], kBoardSizes[4]},
+                   s.BoardSize);
     s.Player1 = NameFromText(ReadRegistryText(store, QStringLiteral("Player1")));
     s.Player2 = NameFromText(ReadRegistryText(store, QStringLiteral("Player2")));
     for (const BooleanField& field : kBooleans) {
@@ -141,6 +145,7 @@ bool SaveSettings(QSettings& store, const Settings& s) {
     WriteRegistryText(store, QStringLiteral("NumberOfDice"), QString::number(s.NumberOfDice));
     WriteRegistryText(store, QStringLiteral("NumberOfPlayers"), QString::number(s.NumberOfPlayers));
     WriteRegistryText(store, QStringLiteral("NumberOfColumns"), QString::number(s.NumberOfColumns));
+    WriteRegistryText(store, QStringLiteral("BoardSize"), QString::number(s.BoardSize));
     WriteRegistryText(store, QStringLiteral("Player1"), TextFromName(s.Player1));
     WriteRegistryText(store, QStringLiteral("Player2"), TextFromName(s.Player2));
     for (const BooleanField& field : kBooleans) {
