@@ -68,6 +68,10 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void tick(int timer);
     void releaseWaiting();
     void placeOnScreen();
+    void addBoardSizeKeys();
+    void applyBoardSize();
+    bool fitsScreen(int percent) const;
+    void keepOnScreen();
 
     Settings& settings_;
     std::unique_ptr<QtPlatform> platform_;
@@ -83,6 +87,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     int shownWidth_ = 0;
     int shownHeight_ = 0;
     bool shownStatusBar_ = true;
+    int shownBoardSize_ = 0;
     bool closing_ = false;
     bool closeWaiting_ = false;
 };

@@ -5,10 +5,14 @@
 #include "storage/windows1252.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace rollwell {
 
@@ -78,6 +82,8 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
     QGroupBox* names = group(page, QStringLiteral(" Players Names "), kRightGroup, 1230, 1000);
     txtName1_ = nameBox(names, "txtName1", 0);
     txtName2_ = nameBox(names, "txtName2", 1);
+    txtName1_->setAccessibleName(QStringLiteral("Player 1 name"));
+    txtName2_->setAccessibleName(QStringLiteral("Player 2 name"));
 
     QGroupBox* general = group(page, QStringLiteral(" General Options "), kLeftGroup, 2340, 1600);
     chkConfirmExit_ =
@@ -95,6 +101,17 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
         control<QRadioButton>(start, "optShowSplash", QStringLiteral("S&plash Screen"), 1);
     optShowDialog_ =
         control<QRadioButton>(start, "optShowDialog", QStringLiteral("&Dialog Screen"), 2);
+
+    // The board size stands beside the buttons, outside the tab.
+    auto* sizeCaption = new QLabel(QStringLiteral("Board Si&ze:"), this);
+    sizeCaption->setGeometry(twipsRect(150, 4740, 1100, 435));
+    cboBoardSize_ = new QComboBox(this);
+    cboBoardSize_->setObjectName(QStringLiteral("cboBoardSize"));
+    cboBoardSize_->setAccessibleName(QStringLiteral("Board size"));
+    for (const int32_t size : kBoardSizes)
+        cboBoardSize_->addItem(QStringLiteral("%1 %").arg(size), size);
+    cboBoardSize_->setGeometry(twipsRect(1250, 4770, 1100, 375));
+    sizeCaption->setBuddy(cboBoardSize_);
 
     auto* ok = new CommandButton(QStringLiteral("cmdOK"), QStringLiteral("  &OK"),
                                  QStringLiteral("ok"), this);
@@ -128,6 +145,7 @@ void OptionsDialog::fill(const Settings& s) {
     } else {
         optShowNone_->setChecked(true);
     }
+    cboBoardSize_->setCurrentIndex(std::max(0, cboBoardSize_->findData(s.BoardSize)));
     const bool two = s.NumberOfPlayers != 1;
     // Two players always see the status bar: it shows who is on turn.
     if (two) chkShowStatusBar_->setChecked(true);
@@ -155,6 +173,7 @@ void OptionsDialog::cmdOK_Click() {
     s.ShowStatusBar = chkShowStatusBar_->isChecked();
     s.ShowDialog = optShowDialog_->isChecked();
     s.ShowSplash = optShowSplash_->isChecked();
+    s.BoardSize = cboBoardSize_->currentData().toInt();
     accepted_ = s;
     accept();
 }
