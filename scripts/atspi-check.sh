@@ -13,6 +13,7 @@ printf '[General]\nNumberOfDice=5\nShowDialog=False\nShowSplash=False\nSoundEnab
   >"$home/.config/Rollwell/Rollwell2.conf"
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+export QT_QPA_PLATFORM=xcb # the bridge to the accessibility bus lives in the X11 platform
 exec dbus-run-session -- xvfb-run -a bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   bus=$!
@@ -23,7 +24,7 @@ exec dbus-run-session -- xvfb-run -a bash -c '
   xdotool key Return   # a first roll: dice, offered cells and hints
   sleep 2
   status=0
-  python3 "$1" || status=$?
+  /usr/bin/python3 "$1" || status=$?
   kill $game $bus 2>/dev/null || true
   exit $status
 ' "$game" "$here/atspi_check.py"

@@ -46,15 +46,18 @@ def main():
         count += 1
         states = node.getState()
         showing = states.contains(pyatspi.STATE_SHOWING)
-        usable = states.contains(pyatspi.STATE_SENSITIVE) and showing
+        role = node.getRole()
+        # The items of a closed menu are neither showing nor visible, yet they
+        # act once it opens: menus are left out of this check.
+        in_menu = role in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_MENU)
+        usable = in_menu or (states.contains(pyatspi.STATE_SENSITIVE) and showing)
         try:
             actions = node.queryAction()
             n_actions = actions.nActions
         except NotImplementedError:
             n_actions = 0
-        role = node.getRole()
         label = f"{node.getRoleName()} '{node.name}'"
-        if n_actions and not usable and role != pyatspi.ROLE_MENU_ITEM and role != pyatspi.ROLE_MENU:
+        if n_actions and not usable:
             findings.append(f"dead action on hidden or disabled {label}")
         if showing and role not in SILENT_ROLES:
             if not node.name.strip():

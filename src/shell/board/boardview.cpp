@@ -232,12 +232,16 @@ void BoardView::createDice() {
         unlit->setAccessibleName(QStringLiteral("Roll %1 left").arg(k + 1));
         roundBG_[static_cast<size_t>(k)] = unlit;
     }
-    nextPlayer_ = new QPushButton(QStringLiteral("Next Player"), this);
+    // Marked as board buttons before anything about them reaches a screen reader.
+    nextPlayer_ = new QPushButton(this);
+    nextPlayer_->setProperty("boardButton", true);
+    nextPlayer_->setText(QStringLiteral("Next Player"));
     nextPlayer_->setObjectName(QStringLiteral("cmdNextPlayer"));
     nextPlayer_->setFocusPolicy(Qt::NoFocus);
     nextPlayer_->hide();
     connect(nextPlayer_, &QPushButton::clicked, this, &BoardView::nextPlayerClicked);
     showNextBoard_ = new QPushButton(this);
+    showNextBoard_->setProperty("boardButton", true);
     showNextBoard_->setObjectName(QStringLiteral("cmdShowNextBoard"));
     showNextBoard_->setFocusPolicy(Qt::NoFocus);
     showNextBoard_->hide();
