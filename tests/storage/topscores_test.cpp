@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -174,7 +173,7 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const InsertResult r = InsertScore(bad, Entry("Ann", 120));
     EXPECT_TRUE(r.rank == -1 && !r.placed);
     EXPECT_EQ(Report(r),
-              "Open scores: 53File not foundCannot open " + QDir::toNativeSeparators(bad));
+              "Open scores: 76Path not foundCannot open " + QDir::toNativeSeparators(bad));
     EXPECT_EQ(ReadAll(blocker), QByteArray("not a folder"));
     const TableRows missing = ReadTableRows(bad);
     EXPECT_TRUE(missing.rows[0] == EmptyRow(0) && !missing.errorText);
@@ -209,7 +208,13 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
         };
     };
     ASSERT_TRUE(SetMode(scores, 0555));
-    EXPECT_TRUE(InChild(refused("Open scores", {})));
+    EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
+    // No folder to be made for a table is the same denial, not a missing file.
+    const QString deeper = TableFilePath(scores + QStringLiteral("/user"), 1);
+    EXPECT_TRUE(InChild([&] {
+        return Report(InsertScore(deeper, Entry("Bo", 999))) ==
+               "Open scores: 70Permission deniedCannot open " + QDir::toNativeSeparators(deeper);
+    }));
     ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
     // A table that cannot be read is never overwritten: its entries would be lost.
@@ -222,29 +227,10 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
     EXPECT_EQ(ReadAll(path), Table({Rec("Bo", 999, "05.03.2024"), Rec("Ann", 120, "x")}));
 }
 
-TEST(TopScoreTables, NumbersPathsAndFolder) {
+TEST(TopScoreTables, Numbers) {
     EXPECT_EQ(
         (std::array{TableNumber(4, 5), TableNumber(4, 4), TableNumber(1, 5), TableNumber(1, 4)}),
         (std::array{1, 2, 3, 4}));
-
-    // The program folder when writable, the user's data folder otherwise.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("bin"));
-    ASSERT_TRUE(QDir().mkpath(program));
-    EXPECT_EQ(ChooseScoresFolder(program), program);
-    EXPECT_TRUE(QFileInfo(program + QStringLiteral("/scores")).isDir());
-    // A scores folder that exists but cannot be written is not chosen.
-    const QString scores = program + QStringLiteral("/scores");
-    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(scores, 0555));
-    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) != program; }));
-    ASSERT_TRUE(SetMode(scores, 0777));
-    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) == program; }));
-    const QString blocker = dir.filePath(QStringLiteral("file"));
-    WriteAll(blocker, "x");
-    const QString fallback = ChooseScoresFolder(blocker);
-    EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    EXPECT_TRUE(QFileInfo(fallback).isDir());
 }
 
 // The tables hold names in the Windows code page 1252.
