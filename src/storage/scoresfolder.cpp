@@ -8,19 +8,30 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace rollwell {
+namespace {
+
+// A file that can be made is the only sure sign that a folder can be written:
+// permission bits tell nothing of access lists or a read-only disk. Asked once
+// a run; the probe goes again at once.
+bool CanWriteIn(const QFileInfo& folder) {
+    return folder.isDir() &&
+           QTemporaryFile(folder.absoluteFilePath() + QStringLiteral("/.probe-XXXXXX")).open();
+}
+
+} // namespace
 
 ScoresPlace ChooseScoresPlace(const QString& programFolder, const QString& userFolder) {
     const QFileInfo own(QDir(programFolder).filePath(QStringLiteral("scores")));
     const bool installed = IsInstalledLayout(programFolder);
     if (!installed) {
-        const QFileInfo where = own.exists() ? own : QFileInfo(programFolder);
-        if (where.isDir() && where.isWritable()) return {programFolder, {}};
+        if (CanWriteIn(own.exists() ? own : QFileInfo(programFolder))) return {programFolder, {}};
     }
     const bool ownTables = own.isDir() && own.isReadable();
     const bool userReady =
-        !userFolder.isEmpty() && QDir().mkpath(userFolder) && QFileInfo(userFolder).isWritable();
+        !userFolder.isEmpty() && QDir().mkpath(userFolder) && CanWriteIn(QFileInfo(userFolder));
     if (!userReady && ownTables && !installed) return {programFolder, {}};
     return {userFolder, ownTables ? programFolder : QString()};
 }
