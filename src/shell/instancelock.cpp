@@ -7,6 +7,19 @@
 #include <QLockFile>
 
 namespace rollwell {
+namespace {
+
+// Whether a running copy listens under the name. On Linux the name lives in
+// the abstract namespace: no folder needs to be written, and the name goes
+// with the process that held it.
+bool Answers(const QString& serverName) {
+    QLocalSocket probe;
+    probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    probe.connectToServer(serverName);
+    return probe.waitForConnected(1000);
+}
+
+} // namespace
 
 InstanceLock::InstanceLock(const QString& folder, const QString& serverName) {
     QDir().mkpath(folder);
@@ -15,7 +28,11 @@ InstanceLock::InstanceLock(const QString& folder, const QString& serverName) {
     // running for hours still holds it, and a run that was killed never blocks
     // the next start.
     file_->setStaleLockTime(0);
-    if (file_->tryLock(0)) return;
+    if (file_->tryLock(0)) {
+        // A copy that found the folder unwritable holds the name instead.
+        otherRunning_ = Answers(serverName);
+        return;
+    }
     otherRunning_ = file_->error() == QLockFile::LockFailedError;
     file_.reset();
     if (!otherRunning_) listen(serverName);
@@ -24,16 +41,11 @@ InstanceLock::InstanceLock(const QString& folder, const QString& serverName) {
 InstanceLock::~InstanceLock() = default;
 
 void InstanceLock::listen(const QString& serverName) {
-    // On Linux the name lives in the abstract namespace: no folder needs to be
-    // written, and the name goes with the process that held it.
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     if (server_->listen(serverName)) return;
     if (server_->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalSocket probe;
-        probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-        probe.connectToServer(serverName);
-        otherRunning_ = probe.waitForConnected(1000);
+        otherRunning_ = Answers(serverName);
         // A name left behind by a copy that died answers nobody: take it over.
         if (!otherRunning_ && QLocalServer::removeServer(serverName) && server_->listen(serverName))
             return;

@@ -152,15 +152,19 @@ TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
     EXPECT_EQ(mainWindows, 1);
 }
 
-// Where the lock's folder cannot be written, the copies meet by a name instead.
+// Where the lock's folder cannot be written, the copies meet by a name instead;
+// a copy that finds the folder writable again still meets that name.
 TEST_F(Startup, ASecondCopyIsRefusedAlsoWhereTheLockFolderCannotBeWritten) {
-    env.lockFolder = unwritable("run");
-    auto running = std::make_unique<InstanceLock>(env.lockFolder, env.lockName);
+    auto running = std::make_unique<InstanceLock>(unwritable("run"), env.lockName);
     ASSERT_FALSE(running->otherRunning());
-    int code = 0;
-    EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
-              "Rollwell Running | Rollwell is already running! | Critical");
-    EXPECT_EQ(code, 1);
+    const QString writable = env.lockFolder;
+    for (const QString& lockFolder : {unwritable("run"), writable}) {
+        env.lockFolder = lockFolder;
+        int code = 0;
+        EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
+                  "Rollwell Running | Rollwell is already running! | Critical");
+        EXPECT_EQ(code, 1);
+    }
     running.reset();
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(mainWindows, 1);
