@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace rollwell {
 namespace {
@@ -16,12 +17,30 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-char EncodeCodePoint(char32_t cp) {
+std::optional<char> ByteOf(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
+}
+
+// A letter the code page lacks is stored as its base letter when its
+// decomposition is that letter and marks only (č, ő, ǘ; a full-width A is an
+// A). Anything else, a ligature of two letters or a letter of another script,
+// has no single stand-in and becomes '?'.
+char EncodeCodePoint(char32_t cp) {
+    if (const std::optional<char> byte = ByteOf(cp)) return *byte;
+    const QList<uint> parts =
+        QString::fromUcs4(&cp, 1).normalized(QString::NormalizationForm_KD).toUcs4();
+    std::optional<char> base;
+    for (const uint part : parts) {
+        if (QChar::isMark(part)) continue;
+        if (base) return '?';
+        base = ByteOf(part);
+        if (!base || !QChar::isLetter(part)) return '?';
+    }
+    return base.value_or('?');
 }
 
 } // namespace
@@ -42,6 +61,10 @@ QByteArray EncodeWindows1252(const QString& text) {
     for (const char32_t cp : text.toUcs4())
         bytes.append(EncodeCodePoint(cp));
     return bytes;
+}
+
+bool FitsWindows1252(char32_t codePoint) {
+    return ByteOf(codePoint).has_value();
 }
 
 QString FitToWidth(const QString& text, int width) {

@@ -13,9 +13,13 @@ namespace rollwell {
 // control characters of the same number.
 QString DecodeWindows1252(const QByteArray& bytes);
 
-// Each character (code point) becomes one byte; a character Windows-1252
-// cannot hold becomes '?'.
+// Each character (code point) becomes one byte. A letter Windows-1252 cannot
+// hold becomes its plain base letter (č becomes c); only a character without
+// one becomes '?'.
 QByteArray EncodeWindows1252(const QString& text);
+
+// Whether Windows-1252 holds the character as it is.
+bool FitsWindows1252(char32_t codePoint);
 
 // The text cut to `width` characters or padded with blanks to exactly `width`.
 // Characters are code points, so a surrogate pair is never split.

@@ -305,6 +305,15 @@ TEST(Windows1252, OneByteACharacter) {
     // CJK, a character beyond 16 bits, a lone surrogate and U+0080 (not the euro's byte).
     EXPECT_EQ(EncodeWindows1252(QStringLiteral("名a😀") + QChar(0xD800) + QChar(0x80)),
               QByteArray("?a???"));
+    // A letter the code page lacks keeps its base letter; one without a base
+    // letter, a ligature of two letters, a lone accent or a digit-like sign becomes '?'.
+    for (const auto& [name, stored] : {std::pair{"Ђорђе Ščepanović", "????? Šcepanovic"},
+                                       {"Gőz ǘ Ａ", "Goz u A"},
+                                       {"ﬁ\u0301Łł①", "?????"}}) {
+        EXPECT_EQ(DecodeWindows1252(EncodeWindows1252(QString::fromUtf8(name))),
+                  QString::fromUtf8(stored))
+            << name;
+    }
     // Fitting counts characters: ten emoji stay ten, none split.
     EXPECT_EQ(FitToWidth(QStringLiteral("😀😀😀😀😀😀😀😀😀😀😀😀"), 10).toUcs4().size(), 10);
 }
