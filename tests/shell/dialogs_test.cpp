@@ -29,7 +29,7 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
                            name2->isEnabled() ? 'N' : '-'};
     };
     EXPECT_EQ(state(), "C-N"); // two players always have the status bar
-    EXPECT_EQ(find<QLineEdit>(&dialog, "txtName1")->text(), QStringLiteral("Player 1  "));
+    EXPECT_EQ(find<QLineEdit>(&dialog, "txtName1")->text(), QStringLiteral("Player 1"));
     find<QRadioButton>(&dialog, "opt1Player")->click();
     EXPECT_EQ(state(), "CE-"); // unlocked, the check mark left as it was
     bar->click();
@@ -38,7 +38,13 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
     find<QRadioButton>(&dialog, "opt1Player")->click();
     bar->click();
 
-    find<QLineEdit>(&dialog, "txtName1")->setText(QStringLiteral("Abcdefghijkl"));
+    // The box refuses, and says why, what the tables cannot hold and an 11th character.
+    auto* name1 = find<QLineEdit>(&dialog, "txtName1");
+    name1->setText(QStringLiteral("Abcdefghi"));
+    name1->insert(QStringLiteral("Ђ"));
+    EXPECT_TRUE(name1->property("refusal").toString().startsWith(QStringLiteral("“Ђ” cannot")));
+    name1->insert(QStringLiteral("jk"));
+    EXPECT_EQ(name1->property("refusal"), QStringLiteral("A name takes at most 10 characters."));
     name2->setText(QStringLiteral("Bo"));
     for (const char* name : {"opt5Dice", "optYahtzee", "optShowSplash", "chkConfirmExit", "cmdOK"})
         find<QAbstractButton>(&dialog, name)->click();

@@ -11,6 +11,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolTip>
+#include <QValidator>
+
+#include <utility>
 
 #include <algorithm>
 
@@ -38,15 +42,65 @@ Control* control(QGroupBox* box, const char* name, const QString& caption, int l
     return c;
 }
 
+// Refuses what the top-scores tables cannot hold and remembers the first
+// such character, so that the box can say why.
+class NameValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        for (const char32_t c : input.toUcs4()) {
+            if (!FitsWindows1252(c)) {
+                refused_ = QString::fromUcs4(&c, 1);
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+    QString takeRefused() const { return std::exchange(refused_, QString()); }
+
+  private:
+    mutable QString refused_;
+};
+
+// A name box takes at most ten characters that the tables can hold and says
+// so, beside the box, when it refuses something.
 QLineEdit* nameBox(QGroupBox* box, const char* name, int line) {
     auto* edit = new QLineEdit(box);
     edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(twipsRect(180, 330 + line * 360, kGroupWidth - 360, 320));
+    edit->setGeometry(twipsRect(150, 270 + line * 340, kGroupWidth - 300, 300));
+    edit->setMaxLength(kNameWidth);
+    edit->setToolTip(QStringLiteral("Up to 10 characters: letters, digits and signs of "
+                                    "Western European languages."));
+    auto* validator = new NameValidator(edit);
+    edit->setValidator(validator);
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, validator] {
+        const QString refused = validator->takeRefused();
+        const QString reason =
+            refused.isEmpty()
+                ? QStringLiteral("A name takes at most 10 characters.")
+                : QStringLiteral("\u201C%1\u201D cannot be kept in the top-scores tables: a "
+                                 "name takes letters of Western European languages only.")
+                      .arg(refused);
+        edit->setProperty("refusal", reason);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), reason, edit, {}, 5000);
+    });
     return edit;
 }
 
-std::string fitName(const QString& text) {
-    return FitToWidth(text, kNameWidth).toStdString();
+// The name as the box shows it: as the tables will store it, without the
+// blanks that pad it to ten characters.
+QString shownName(const std::string& stored) {
+    QString name = DecodeWindows1252(EncodeWindows1252(QString::fromStdString(stored)));
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
+}
+
+// A name the player left as shown keeps its stored text (also letters the box
+// would refuse); an edited one is padded or cut to ten characters.
+std::string fitName(const QLineEdit* box, const std::string& stored) {
+    if (box->text() == shownName(stored)) return stored;
+    return FitToWidth(box->text(), kNameWidth).toStdString();
 }
 
 } // namespace
@@ -130,8 +184,8 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
 
 void OptionsDialog::fill(const Settings& s) {
     (s.NumberOfDice == 4 ? opt5Dice_ : opt6Dice_)->setChecked(true);
-    txtName1_->setText(QString::fromStdString(s.Player1));
-    txtName2_->setText(QString::fromStdString(s.Player2));
+    txtName1_->setText(shownName(s.Player1));
+    txtName2_->setText(shownName(s.Player2));
     (s.NumberOfColumns == 1 ? optYahtzee_ : optYamb_)->setChecked(true);
     (s.NumberOfPlayers == 1 ? opt1Player_ : opt2Players_)->setChecked(true);
     chkConfirmExit_->setChecked(s.ConfirmOnExit);
@@ -165,8 +219,8 @@ void OptionsDialog::cmdOK_Click() {
     s.NumberOfDice = opt5Dice_->isChecked() ? 4 : 5;
     s.NumberOfColumns = optYahtzee_->isChecked() ? 1 : 4;
     s.NumberOfPlayers = opt1Player_->isChecked() ? 1 : 2;
-    s.Player1 = fitName(txtName1_->text());
-    s.Player2 = fitName(txtName2_->text());
+    s.Player1 = fitName(txtName1_, settings_.Player1);
+    s.Player2 = fitName(txtName2_, settings_.Player2);
     s.ConfirmOnExit = chkConfirmExit_->isChecked();
     s.SoundOnExit = chkSoundOnExit_->isChecked();
     s.ConfirmQuitGame = chkQuitGame_->isChecked();
