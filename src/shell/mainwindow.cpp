@@ -304,6 +304,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!isEnabled()) {
+        // The about window is open: the close box waits like every other
+        // input, and the window that holds the game up comes forward.
+        event->ignore();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->objectName() == QLatin1String("frmAbout")) {
+                w->raise();
+                w->activateWindow();
+            }
+        }
+        return;
+    }
     if (confirmExit && !confirmExit()) {
         event->ignore();
         return;
@@ -446,7 +458,14 @@ void MainWindow::syncAndPaint() {
 void MainWindow::syncWindow(const Board& b) {
     const QString caption = QString::fromStdString(b.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
-    if (isEnabled() != b.windowEnabled) setEnabled(b.windowEnabled);
+    if (isEnabled() != b.windowEnabled) {
+        setEnabled(b.windowEnabled);
+        // Only the game waits (for the about window): its help and quick
+        // start stay usable, though Qt disables child windows with it.
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow()) child->setEnabled(true);
+        }
+    }
     if (b.windowWidth != shownWidth_ || b.windowHeight != shownHeight_ ||
         b.statusBarVisible != shownStatusBar_) {
         shownWidth_ = b.windowWidth;

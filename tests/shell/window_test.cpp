@@ -301,5 +301,23 @@ TEST_F(Walk, AClickDuringAPauseWaitsForTheRunningHandler) {
     EXPECT_TRUE(settings.hintAllways);
 }
 
+TEST_F(Walk, AboutHoldsUpTheGameWindowOnlyItsCloseBoxToo) {
+    open();
+    int asked = 0;
+    window->confirmExit = [&] { return ++asked > 0; };
+    action("mnuQuickStar")->trigger();
+    window->onAbout();
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(find("frmQuickStart")->isEnabled()); // the player can still read it
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked, 0); // no "Exit Rollwell?" behind the about window
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("frmAbout")) w->close();
+    }
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(asked, 1);
+}
+
 } // namespace
 } // namespace rollwell
