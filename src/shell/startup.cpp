@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "shell/dialogs/cursor.h"
+#include "shell/dialogs/dialogkit.h"
 #include "shell/dialogs/helpwindow.h"
 #include "shell/dialogs/quickstart.h"
 #include "shell/dialogs/splashwindow.h"
@@ -116,8 +117,9 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
 
 bool confirmExit(QWidget* owner, const Settings& s) {
     if (!s.ConfirmOnExit) return true;
-    return QMessageBox::question(owner, QStringLiteral("Confirm"), QStringLiteral("Exit Rollwell?"),
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return showMessage(owner, QMessageBox::Question, QStringLiteral("Confirm"),
+                       QStringLiteral("Exit Rollwell?"),
+                       QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 } // namespace rollwell

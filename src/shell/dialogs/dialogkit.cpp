@@ -3,6 +3,7 @@
 #include "game/geometry.h"
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
+#include "shell/dialogs/cursor.h"
 #include "shell/dialogs/links.h"
 
 #include <QEnterEvent>
@@ -122,9 +123,20 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+QMessageBox::StandardButton showMessage(QWidget* owner, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, owner);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address can be copied
+    applyDialogLook(&box);
+    installGameCursor(&box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void showFileError(QWidget* owner) {
-    QMessageBox::information(owner, QStringLiteral("File Error"),
-                             QStringLiteral("53File not foundCannot open file"));
+    showMessage(owner, QMessageBox::Information, QStringLiteral("File Error"),
+                QStringLiteral("53File not foundCannot open file"));
 }
 
 QWidget* makeTitleBand(QWidget* parent, int widthTwips, int heightTwips) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -61,6 +62,12 @@ class LinkLabel : public QLabel {
 // The two links, web page and mail, each a caption and its address: captions
 // at `left`, addresses 1400 twips from the left edge, `addressWidth` wide.
 void addLinks(QWidget* parent, int left, int webTop, int mailTop, int addressWidth);
+
+// A message box of the program over `owner`: the game's palette and cursor,
+// the buttons and icon given. Returns the button chosen.
+QMessageBox::StandardButton showMessage(QWidget* owner, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 // The message of a file that cannot be opened: error 53, its description and
 // "Cannot open file" run together, titled "File Error", information icon.

@@ -3,6 +3,7 @@
 #include "shell/qtext.h"
 
 #include "shell/dialogs/cursor.h"
+#include "shell/dialogs/dialogkit.h"
 #include "shell/dialogs/endofgame.h"
 #include "shell/platform/audio.h"
 #include "storage/topscores.h"
@@ -59,30 +60,27 @@ void QtPlatform::Pause(int ms) {
 MsgAnswer QtPlatform::MessageBox(std::string_view title, std::string_view text, MsgButtons buttons,
                                  MsgIcon icon) {
     host_.syncAndPaint();
-    QMessageBox box(host_.ownerWindow());
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(toQString(title));
-    box.setText(toQString(text));
-    box.setStandardButtons(buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                           : QMessageBox::Ok);
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
     switch (icon) {
     case MsgIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
+        shown = QMessageBox::Critical;
         break;
     case MsgIcon::Question:
-        box.setIcon(QMessageBox::Question);
+        shown = QMessageBox::Question;
         break;
     case MsgIcon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
+        shown = QMessageBox::Warning;
         break;
     case MsgIcon::Information:
-        box.setIcon(QMessageBox::Information);
+        shown = QMessageBox::Information;
         break;
     case MsgIcon::None:
         break;
     }
-    installGameCursor(&box);
-    return box.exec() == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    const auto answer = showMessage(
+        host_.ownerWindow(), shown, toQString(title), toQString(text),
+        buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    return answer == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 
 void QtPlatform::MinimizeWindow() {
