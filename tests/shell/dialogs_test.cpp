@@ -178,7 +178,29 @@ TEST_F(Dialogs, SmallWindowsHelpQuickStartAndAbout) {
     showHelp(&main);
     auto* help = find(&main, "frmHelp");
     ASSERT_NE(help, nullptr);
-    EXPECT_GE(find<QListWidget>(help, "lstContents")->count(), 10);
+    auto* list = find<QListWidget>(help, "lstContents");
+    auto* page = find<QTextBrowser>(help, "txtHelp");
+    EXPECT_GE(list->count(), 10);
+    const auto at = [&] { return page->verticalScrollBar()->value(); };
+    EXPECT_EQ(at(), 0); // it opens at the top, heading in view
+    // A topic clicked goes there each time, also when it is chosen already.
+    const auto clickTopic = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    };
+    clickTopic(2);
+    const int topic = at();
+    EXPECT_GT(topic, 0);
+    page->verticalScrollBar()->setValue(0);
+    clickTopic(2);
+    EXPECT_EQ(at(), topic);
+    // A link in the text chooses its topic in the contents.
+    QTextCursor link = page->document()->find(QStringLiteral("top-scores table"));
+    link.setPosition(link.selectionStart() + 2);
+    page->setTextCursor(link);
+    page->ensureCursorVisible();
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect().center());
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Top scores"));
     closeHelp();
 
     // One quick-start window at a time, the document read from the resources.

@@ -4,13 +4,17 @@
 #include "shell/art/artwork.h"
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
+#include "shell/dialogs/links.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -18,6 +22,10 @@
 namespace rollwell {
 
 namespace {
+
+// Room for the window's frame and title bar, which are not part of its size
+// before it is shown.
+constexpr int kFrameRoom = 40;
 
 QPointer<HelpWindow>& openWindow() {
     static QPointer<HelpWindow> window;
@@ -33,21 +41,29 @@ HelpWindow::HelpWindow(const QString& html, QWidget* owner) : QWidget(owner, Qt:
     setAttribute(Qt::WA_DeleteOnClose);
     applyDialogLook(this);
     resize(toPixels(11400), toPixels(8400));
+    // Never taller or wider than the screen leaves room for (2x on a small screen).
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() * 9 / 10;
+        resize(size().boundedTo(room));
+    }
 
     lstContents_ = new QListWidget(this);
     lstContents_->setObjectName(QStringLiteral("lstContents"));
     lstContents_->setFixedWidth(toPixels(3000));
     txtHelp_ = new QTextBrowser(this);
     txtHelp_->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp_->setOpenExternalLinks(true);
+    // Links are followed here: a topic in this window, an address outside.
+    txtHelp_->setOpenLinks(false);
     txtHelp_->setHtml(html);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(lstContents_);
     layout->addWidget(txtHelp_, 1);
 
-    // Every topic of the document starts with <h2><a name="...">; those make
-    // the contents.
+    // The contents: the document's heading (its top), then every topic, which
+    // starts with <h2><a name="...">.
+    static const QRegularExpression heading(QStringLiteral("<h1>([^<]+)</h1>"));
+    new QListWidgetItem(heading.match(html).captured(1), lstContents_);
     static const QRegularExpression topic(
         QStringLiteral("<h2><a name=\"([^\"]+)\"></a>([^<]+)</h2>"));
     for (auto it = topic.globalMatch(html); it.hasNext();) {
@@ -55,9 +71,38 @@ HelpWindow::HelpWindow(const QString& html, QWidget* owner) : QWidget(owner, Qt:
         auto* item = new QListWidgetItem(m.captured(2), lstContents_);
         item->setData(Qt::UserRole, m.captured(1));
     }
-    connect(lstContents_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item) txtHelp_->scrollToAnchor(item->data(Qt::UserRole).toString());
+    // The window opens at the top, with the heading's entry chosen.
+    lstContents_->setCurrentRow(0);
+    // A click goes to its topic every time, also to the one chosen already
+    // after the text was scrolled away from it; the arrow keys go there too.
+    connect(lstContents_, &QListWidget::itemClicked, this, &HelpWindow::showTopic);
+    connect(lstContents_, &QListWidget::currentItemChanged, this, &HelpWindow::showTopic);
+    // A link in the text to a topic shows it and chooses it in the contents.
+    connect(txtHelp_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        if (!link.isRelative()) {
+            openLink(link);
+            return;
+        }
+        txtHelp_->scrollToAnchor(link.fragment());
+        for (int row = 0; row < lstContents_->count(); ++row) {
+            QListWidgetItem* item = lstContents_->item(row);
+            if (item->data(Qt::UserRole).toString() != link.fragment()) continue;
+            const QSignalBlocker quiet(lstContents_);
+            lstContents_->setCurrentItem(item);
+        }
     });
+    installGameCursor(this);
+    installGameCursor(txtHelp_->viewport());
+}
+
+void HelpWindow::showTopic(QListWidgetItem* item) {
+    if (item == nullptr) return;
+    const QString anchor = item->data(Qt::UserRole).toString();
+    if (anchor.isEmpty()) {
+        txtHelp_->verticalScrollBar()->setValue(0);
+    } else {
+        txtHelp_->scrollToAnchor(anchor);
+    }
     installGameCursor(this);
 }
 
@@ -82,6 +127,9 @@ bool showHelpDocument(QWidget* owner, const QString& path) {
         QPoint place(game.right() + 8, game.top());
         if (place.x() + window->width() > screen.right())
             place = game.center() - QPoint(window->width() / 2, window->height() / 2);
+        // Wholly on the screen, its frame included: the bottom is never cut.
+        place.setX(std::min(place.x(), screen.right() - window->width() - kFrameRoom));
+        place.setY(std::min(place.y(), screen.bottom() - window->height() - kFrameRoom));
         window->move(std::max(place.x(), screen.left()), std::max(place.y(), screen.top()));
     }
     window->show();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QListWidgetItem;
 class QTextBrowser;
 
 namespace rollwell {
@@ -16,6 +17,8 @@ class HelpWindow : public QWidget {
     HelpWindow(const QString& html, QWidget* owner);
 
   private:
+    void showTopic(QListWidgetItem* item);
+
     QListWidget* lstContents_ = nullptr;
     QTextBrowser* txtHelp_ = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QUrl;
+
 namespace rollwell {
 
 // The program's two outside links. Every menu command, button and label that
@@ -13,5 +15,8 @@ inline const QString kAuthorAddress = QStringLiteral("author@rollwell.example.or
 void openWebSite();
 // Opens a new mail message to the author in the user's mail program.
 void contactAuthor();
+// Opens a web or "mailto:" link in the user's programs; where none opens, a
+// message shows the address, selectable.
+void openLink(const QUrl& link);
 
 } // namespace rollwell
