@@ -4,15 +4,20 @@
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace rollwell {
 
@@ -40,6 +45,40 @@ const QString kPaperStyle =
     QStringLiteral("body { color: #101820; } h1, h2 { color: #1d3f6e; } a { color: #1d3f6e; }"
                    "td, th { color: #101820; } .key { color: #1d3f6e; }");
 
+// The first folder of the user's documents, home and temporary folder that
+// exists and can be written, for a PDF where no printer is installed.
+QString writableFolder() {
+    for (const auto where : {QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QFileInfo folder(QStandardPaths::writableLocation(where));
+        if (!folder.filePath().isEmpty() && folder.isDir() && folder.isWritable())
+            return folder.filePath();
+    }
+    return QDir::tempPath();
+}
+
+// Lays the document out on the printer's pages, as printing would with its
+// 2 cm margins, and starts a page before every heading that would otherwise
+// stand alone at the foot of a page.
+void layOutOnPaper(QTextDocument& paper, QPrinter& printer) {
+    QAbstractTextDocumentLayout* layout = paper.documentLayout();
+    layout->setPaintDevice(&printer);
+    QTextFrameFormat root = paper.rootFrame()->frameFormat();
+    root.setMargin(2 / 2.54 * printer.logicalDpiY());
+    paper.rootFrame()->setFrameFormat(root);
+    const QSizeF page(printer.width(), printer.height());
+    paper.setPageSize(page);
+    const auto pageOf = [&](qreal y) { return static_cast<int>(y / page.height()); };
+    for (QTextBlock block = paper.begin(); block.isValid() && block.next().isValid();
+         block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0) continue;
+        const qreal top = layout->blockBoundingRect(block).top();
+        if (pageOf(top) == pageOf(layout->blockBoundingRect(block.next()).top() + 1)) continue;
+        QTextBlockFormat newPage;
+        newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).mergeBlockFormat(newPage);
+    }
+}
+
 } // namespace
 
 QuickStartDialog::QuickStartDialog(QWidget* owner, bool openedFromMain) : QDialog(owner) {
@@ -63,6 +102,7 @@ QuickStartDialog::QuickStartDialog(QWidget* owner, bool openedFromMain) : QDialo
     html_ = readDocument();
     RichTextBox1_->document()->setDefaultStyleSheet(kScreenStyle);
     RichTextBox1_->setHtml(html_);
+    installGameCursor(RichTextBox1_->viewport());
 
     auto* print = new CommandButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
                                     QStringLiteral("print"), this);
@@ -81,9 +121,8 @@ void QuickStartDialog::cmdPrint_Click() {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without a printer the document becomes a PDF in the user's documents.
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         printer.setOutputFileName(
-            QDir(folder).filePath(QStringLiteral("Rollwell Quick Start.pdf")));
+            QDir(writableFolder()).filePath(QStringLiteral("Rollwell Quick Start.pdf")));
     }
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Quick Start"));
@@ -91,6 +130,7 @@ void QuickStartDialog::cmdPrint_Click() {
     QTextDocument paper;
     paper.setDefaultStyleSheet(kPaperStyle);
     paper.setHtml(html_);
+    layOutOnPaper(paper, printer);
     paper.print(&printer);
 }
 
