@@ -119,7 +119,7 @@ TEST_F(Startup, ExitAsksOnlyWhenWanted) {
 
 // Run in a child process by the test below: a copy of the program that holds
 // the one-instance lock until it is killed.
-TEST_F(Startup, RunningCopy) {
+TEST_F(Startup, AsChildARunningCopy) {
     const QByteArray where = qgetenv("ROLLWELL_RUNNING_COPY");
     if (where.isEmpty()) GTEST_SKIP() << "only as the child of OneCopyRuns";
     env.lockFolder = QString::fromLocal8Bit(where);
@@ -133,7 +133,7 @@ TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
     childEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(childEnv);
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=Startup.RunningCopy")});
+                {QStringLiteral("--gtest_filter=Startup.AsChildARunningCopy")});
     ASSERT_TRUE(child.waitForStarted());
     const QString lockFile = QDir(env.lockFolder).filePath(QStringLiteral("rollwell.lock"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lockFile); }, 10000));
