@@ -8,16 +8,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 
 namespace rollwell {
 
@@ -56,27 +59,38 @@ QString writableFolder() {
     return QDir::tempPath();
 }
 
-// Lays the document out on the printer's pages, as printing would with its
-// 2 cm margins, and starts a page before every heading that would otherwise
-// stand alone at the foot of a page.
-void layOutOnPaper(QTextDocument& paper, QPrinter& printer) {
+// Starts a page before every heading that would otherwise stand alone at the
+// foot of a page. The document is laid out on the printer's pages as printing
+// lays it out (2 cm margins given in screen pixels, scaled to the printer);
+// printing then paginates it again, with the page numbers, from the breaks.
+void keepHeadingsWithText(QTextDocument& paper, QPrinter& printer) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    const int margin = static_cast<int>(2 / 2.54 * screenDpi);
+    QTextFrameFormat root = paper.rootFrame()->frameFormat();
+    root.setMargin(margin);
+    paper.rootFrame()->setFrameFormat(root);
     QAbstractTextDocumentLayout* layout = paper.documentLayout();
     layout->setPaintDevice(&printer);
-    QTextFrameFormat root = paper.rootFrame()->frameFormat();
-    root.setMargin(2 / 2.54 * printer.logicalDpiY());
-    paper.rootFrame()->setFrameFormat(root);
-    const QSizeF page(printer.width(), printer.height());
-    paper.setPageSize(page);
-    const auto pageOf = [&](qreal y) { return static_cast<int>(y / page.height()); };
+    const qreal pageHeight = printer.height();
+    paper.setPageSize(QSizeF(printer.width(), pageHeight));
+    // A line in a page's bottom margin is printed on the next page.
+    const qreal deviceMargin = margin * printer.logicalDpiY() / static_cast<qreal>(screenDpi);
+    const auto pageOf = [&](qreal y) { return static_cast<int>((y + deviceMargin) / pageHeight); };
     for (QTextBlock block = paper.begin(); block.isValid() && block.next().isValid();
          block = block.next()) {
         if (block.blockFormat().headingLevel() == 0) continue;
-        const qreal top = layout->blockBoundingRect(block).top();
-        if (pageOf(top) == pageOf(layout->blockBoundingRect(block.next()).top() + 1)) continue;
+        const QTextBlock text = block.next();
+        const QTextLayout* lines = text.layout();
+        const qreal firstLineEnd = layout->blockBoundingRect(text).top() +
+                                   (lines->lineCount() > 0 ? lines->lineAt(0).height() : 0);
+        if (pageOf(layout->blockBoundingRect(block).top()) == pageOf(firstLineEnd)) continue;
         QTextBlockFormat newPage;
         newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).mergeBlockFormat(newPage);
     }
+    layout->setPaintDevice(nullptr);
+    paper.setPageSize(QSizeF());
 }
 
 } // namespace
@@ -130,7 +144,7 @@ void QuickStartDialog::cmdPrint_Click() {
     QTextDocument paper;
     paper.setDefaultStyleSheet(kPaperStyle);
     paper.setHtml(html_);
-    layOutOnPaper(paper, printer);
+    keepHeadingsWithText(paper, printer);
     paper.print(&printer);
 }
 
