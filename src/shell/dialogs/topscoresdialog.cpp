@@ -24,8 +24,9 @@ namespace rollwell {
 namespace {
 
 constexpr int kClientWidth = 7320;
-// The window heights below are outer heights; the caption and borders take this.
-constexpr int kCaptionAndBorders = 405;
+// The window heights below are outer heights; the caption and borders take
+// this, and what is left under the grid-lines box keeps it off the bottom edge.
+constexpr int kCaptionAndBorders = 255;
 
 struct Layout {
     int buttonsTop;
@@ -72,7 +73,16 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
     TabStrip1_->setExpanding(true);
     TabStrip1_->setUsesScrollButtons(false);
     TabStrip1_->setDrawBase(false);
-    TabStrip1_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
+    // The tab of the table shown stands out in the game's blue.
+    TabStrip1_->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 4px 6px; color: %1; background: %2;"
+                       "  border: 1px solid %3; border-bottom: none; margin-right: 2px;"
+                       "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+                       "QTabBar::tab:selected { background: %4; color: white; font-weight: bold; }"
+                       "QTabBar::tab:!selected:hover { background: %5; }")
+            .arg(paletteColor(u"captiontext").name(), paletteColor(u"caption").name(),
+                 paletteColor(u"frame").name(), paletteColor(u"menubg").name(),
+                 paletteColor(u"sheet").name()));
     for (const QString& caption : kTabCaptions)
         TabStrip1_->addTab(caption);
     TabStrip1_->setGeometry(twipsRect(120, 120, kClientWidth - 240, 375));
@@ -92,13 +102,17 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c) {
         auto* header = new QTableWidgetItem(artIcon(QLatin1String(kColumns[c].art)),
                                             QLatin1String(kColumns[c].caption));
+        // The score heading stands over the right-aligned numbers.
+        if (c == 2) header->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ListView1_->setHorizontalHeaderItem(c, header);
         ListView1_->setColumnWidth(c, toPixels(kColumns[c].widthTwips));
     }
     const QColor back = paletteColor(u"scoresbg");
     ListView1_->setStyleSheet(
         QStringLiteral("QTableWidget { background: %1; gridline-color: %2; border: 1px solid %2;"
-                       " selection-background-color: %3; selection-color: white; }")
+                       " selection-background-color: %3; selection-color: white; }"
+                       "QTableWidget::item { border: none; padding: 0 8px; }"
+                       "QHeaderView::section { padding: 0 8px; }")
             .arg(back.name(), paletteColor(u"frame").name(), paletteColor(u"menubg").name()));
 
     lblScore_ = new QLabel(this);
