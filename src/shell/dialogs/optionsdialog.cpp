@@ -78,8 +78,8 @@ QLineEdit* nameBox(QGroupBox* box, const char* name, int line) {
         const QString reason =
             refused.isEmpty()
                 ? QStringLiteral("A name takes at most 10 characters.")
-                : QStringLiteral("\u201C%1\u201D cannot be kept in the top-scores tables: a "
-                                 "name takes letters of Western European languages only.")
+                : QStringLiteral("\u201C%1\u201D cannot be kept in the top-scores tables.\n"
+                                 "A name takes Western European letters only.")
                       .arg(refused);
         edit->setProperty("refusal", reason);
         QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), reason, edit, {}, 5000);
