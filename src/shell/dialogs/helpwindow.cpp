@@ -103,7 +103,6 @@ void HelpWindow::showTopic(QListWidgetItem* item) {
     } else {
         txtHelp_->scrollToAnchor(anchor);
     }
-    installGameCursor(this);
 }
 
 bool showHelpDocument(QWidget* owner, const QString& path) {

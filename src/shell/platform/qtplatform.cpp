@@ -2,7 +2,6 @@
 
 #include "shell/qtext.h"
 
-#include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
 #include "shell/dialogs/endofgame.h"
 #include "shell/platform/audio.h"
