@@ -111,7 +111,7 @@ TEST_F(TopScores, AResultIsShownAndGetsTheMusicAtTheSecondTick) {
     EXPECT_TRUE(audio.calls.empty());
     QTest::qWait(100);
     EXPECT_EQ(audio.calls, std::vector<std::string>{"music"});
-    EXPECT_EQ(dialog.height(), toPixels(8430 - 405)); // the tall layout
+    EXPECT_EQ(dialog.height(), toPixels(8430 - 255)); // the tall layout
 
     TopScoresDialog fromMenu(settings, TopScoresRequest{}, folder.path(), &audio, true, nullptr);
     EXPECT_TRUE(find<QLabel>(&fromMenu, "lblScore")->isHidden());
