@@ -14,9 +14,8 @@
 #include <QToolTip>
 #include <QValidator>
 
-#include <utility>
-
 #include <algorithm>
+#include <utility>
 
 namespace rollwell {
 
