@@ -8,7 +8,7 @@
 # ships, that every library it loaded comes with the package's dependencies,
 # and that it wrote nothing outside the user's folders. Then it removes the
 # package and checks that nothing of it is left.
-#   scripts/check_package.sh
+#   scripts/check_package.sh [<package.deb>]   (without one it makes the package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,9 +18,13 @@ fail() {
 }
 step() { echo "== [${SECONDS}s] $*"; }
 
-deb=$(scripts/package.sh | tail -n 1)
-[ -f "$deb" ] || fail "no package was made"
-step "made $(basename "$deb"): $(stat -c %s "$deb") bytes"
+if [ $# -gt 0 ]; then
+  deb=$(realpath "$1")
+else
+  deb=$(scripts/package.sh | tail -n 1)
+fi
+[ -f "$deb" ] || fail "no package $deb"
+step "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
 scratch=$(mktemp -d)
 root=
