@@ -196,7 +196,8 @@ writes=$(cat "$scratch"/trace.* | perl -ne '
 outside=$(grep -v -e "^$home/" -e "^$scratch/run/" -e "^$scratch/tmp/" -e '^/dev/null$' -e "^$scratch/pid$" <<<"$writes" || true)
 [ -z "$outside" ] || fail "the game wrote outside the user's folders: $outside"
 [ "$(listing)" = "$listing_before" ] || fail "the game changed its own folder or its data"
-step "the game wrote only in the user's folders ($(grep -c "^$home/" <<<"$writes") paths in its home)"
+step "the game wrote only in the user's folders; in its home:"
+grep "^$home/" <<<"$writes" | sed "s|^$home/|   ~/|"
 
 # --- Removing ----------------------------------------------------------------
 if [ -z "$root" ]; then
