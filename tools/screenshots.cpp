@@ -121,6 +121,7 @@ void topScores(const QString& folder) {
     request.LastScore = 455;
     request.LastRank = last.rank;
     request.tableNumber = 2;
+    request.lblScore = ResultText(455, last.rank, true);
     TopScoresDialog dialog(s, request, scores, nullptr, false, nullptr);
     dialog.show();
     QTest::qWait(300);

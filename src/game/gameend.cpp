@@ -6,6 +6,17 @@
 
 namespace rollwell {
 
+std::string ResultText(int32_t score, int32_t rank, bool saved) {
+    const std::string points = std::to_string(score);
+    if (!saved) return "  Your score of " + points + " points could not be saved.";
+    if (rank < 1) {
+        return "  Your score of  " + points + " points was not good enough to get on the  \n" +
+               "   top scores table.";
+    }
+    return "  Your score of  " + points + " points was good enough to get on the \n" +
+           "   top scores table at position #" + std::to_string(rank) + ".";
+}
+
 void Engine::FinishGame() {
     game_.GameStarted = false;
     board_.StatusPanel(2).text = " ";
@@ -19,8 +30,9 @@ void Engine::FinishGame() {
 
     syncSheet();
     const ScoreEntryResult result = platform_.RecordResult(table, name, score, date);
+    const bool saved = !result.errorText;
     run_.LastRank = result.placed ? result.rank : -1;
-    if (result.errorText) {
+    if (!saved) {
         message(result.errorTitle.value_or("Open scores"), *result.errorText, MsgButtons::Ok,
                 MsgIcon::Information);
     }
@@ -29,8 +41,16 @@ void Engine::FinishGame() {
     run_.ScoresFromGame = true;
     board_.StatusPanel(2).text.clear();
 
-    const TopScoresRequest request{true,          true,  run_.LastScore,
-                                   run_.LastRank, table, turn_.RedoPlacement};
+    // A replayed placement (Redo) is heard once only; a result that could not
+    // be saved was never judged, so it gets no sound at all.
+    const bool audible = run_.SoundOn && !turn_.RedoPlacement;
+    const TopScoresRequest request{true,
+                                   true,
+                                   run_.LastScore,
+                                   run_.LastRank,
+                                   table,
+                                   ResultText(score, run_.LastRank, saved),
+                                   audible && result.placed};
     if (twoPlayers()) {
         if (result.placed) platform_.ShowTopScores(request);
         if (!game_.secondPlayerOnTurn()) {
@@ -59,6 +79,7 @@ void Engine::FinishGame() {
         board_.cmdShowNextBoard.enabled = true;
         board_.cmdShowNextBoard.caption = "    Show      Player 1's  Board";
     } else {
+        if (audible && saved && !result.placed) playAsync("endGame1");
         platform_.ShowTopScores(request);
         board_.picRollDices.enabled = false;
     }

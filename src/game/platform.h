@@ -22,15 +22,21 @@ struct WinnerInfo {
     std::string lblPlayer1, lblScore1, lblPlayer2, lblScore2, lblWiner;
 };
 
-// How the top-scores window is opened.
+// How the top-scores window is opened. For a result of a game the engine has
+// decided what the window says about it and whether the win music plays.
 struct TopScoresRequest {
     bool ScoresFromGame = false;
     bool OpenedFromMain = false;
     int32_t LastScore = 0;
-    int32_t LastRank = -1;
+    int32_t LastRank = -1; // the result's position, selected in the list
     int tableNumber = 1;
-    bool RedoPlacement = false; // the result comes from a replayed placement (Redo)
+    std::string lblScore;  // the line about the result
+    bool WinMusic = false; // starts once the window has been painted
 };
+
+// The top-scores window's line about a result: where it landed, that it did
+// not make the table, or that it could not be saved at all.
+std::string ResultText(int32_t score, int32_t rank, bool saved);
 
 // The outcome of writing a result into its top-scores table.
 struct ScoreEntryResult {

@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 #include "shell/platform/soundplayer.h"
 #include "shell/startup.h"
+#include "storage/datafolder.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
 
     // Creating the player touches nothing of the audio back-end; the window
     // loads the effects after its first paint.
-    rollwell::SoundPlayer sounds;
+    rollwell::SoundPlayer sounds(rollwell::FindDataFolder(QApplication::applicationDirPath()));
     return rollwell::runRollwell(
         app,
         [](rollwell::Settings& settings, rollwell::Audio* audio) -> std::unique_ptr<QWidget> {

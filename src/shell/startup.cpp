@@ -5,12 +5,12 @@
 #include "shell/dialogs/quickstart.h"
 #include "shell/dialogs/splashwindow.h"
 #include "shell/dialogs/welcomedialog.h"
+#include "shell/instancelock.h"
 #include "shell/platform/audio.h"
 #include "storage/settingsstore.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
@@ -20,20 +20,6 @@ namespace rollwell {
 namespace {
 
 const QString kTitle = QStringLiteral("Rollwell");
-
-// Holds the one-instance lock for the whole run. Only the dead owner's PID
-// makes a lock stale: a copy that has been running for hours still holds it,
-// and a run that was killed never blocks the next start.
-std::unique_ptr<QLockFile> takeInstanceLock(const QString& folder, bool* otherRunning) {
-    QDir().mkpath(folder);
-    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("rollwell.lock")));
-    lock->setStaleLockTime(0);
-    *otherRunning = false;
-    if (lock->tryLock(0)) return lock;
-    // A folder that cannot hold the lock must not keep the player from a game.
-    *otherRunning = lock->error() == QLockFile::LockFailedError;
-    return nullptr;
-}
 
 } // namespace
 
@@ -45,6 +31,7 @@ StartupEnvironment defaultStartupEnvironment() {
     };
     env.lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (env.lockFolder.isEmpty()) env.lockFolder = QDir::tempPath();
+    env.lockName = InstanceLock::userServerName();
     return env;
 }
 
@@ -54,9 +41,8 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
 
 int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audio* audio,
                 const StartupEnvironment& environment) {
-    bool otherRunning = false;
-    const std::unique_ptr<QLockFile> lock = takeInstanceLock(environment.lockFolder, &otherRunning);
-    if (otherRunning) {
+    const InstanceLock lock(environment.lockFolder, environment.lockName);
+    if (lock.otherRunning()) {
         QMessageBox::critical(nullptr, kTitle + QStringLiteral(" Running"),
                               kTitle + QStringLiteral(" is already running!"));
         return 1;
@@ -64,6 +50,13 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
 
     const std::unique_ptr<QSettings> store = environment.openStore();
     Settings settings = LoadSettings(*store);
+
+    // Settings that could not be kept are told once, as the program ends.
+    bool settingsSaved = true;
+    const auto reportUnsavedSettings = [&] {
+        if (settingsSaved) return;
+        QMessageBox::information(nullptr, QStringLiteral("Save settings"), SaveFailureText(*store));
+    };
 
     std::unique_ptr<QWidget> mainWindow;
     const auto openMainWindow = [&] {
@@ -83,8 +76,9 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
     if (settings.ShowDialog) {
         WelcomeDialog welcome(settings, audio);
         welcome.exec();
-        if (welcome.settingsChanged()) SaveSettings(*store, settings);
+        if (welcome.settingsChanged()) settingsSaved = SaveSettings(*store, settings);
         if (!welcome.playChosen()) {
+            reportUnsavedSettings();
             closeQuickStart();
             restoreSystemCursor();
             return 0;
@@ -106,7 +100,8 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
 
     const int code = QApplication::exec();
 
-    SaveSettings(*store, settings);
+    settingsSaved = SaveSettings(*store, settings);
+    reportUnsavedSettings();
     if (splash) splash->close();
     closeHelp();
     restoreSystemCursor();

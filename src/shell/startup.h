@@ -20,10 +20,12 @@ class Audio;
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>(Settings&, Audio*)>;
 
 // Where a run keeps its settings and its one-instance lock. The defaults are
-// the user's own store and runtime folder; tests point both elsewhere.
+// the user's own store and runtime folder, and a server name of the user's
+// for when that folder cannot hold the lock; tests point them elsewhere.
 struct StartupEnvironment {
     std::function<std::unique_ptr<QSettings>()> openStore;
     QString lockFolder;
+    QString lockName;
 };
 StartupEnvironment defaultStartupEnvironment();
 

@@ -1,5 +1,6 @@
 #include "storage/settingsstore.h"
 
+#include "storage/filefailure.h"
 #include "storage/windows1252.h"
 
 #include <QRegularExpression>
@@ -160,6 +161,10 @@ bool SaveSettings(QSettings& store, const Settings& s) {
 bool SaveSettings(const Settings& settings) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
     return SaveSettings(store, settings);
+}
+
+QString SaveFailureText(const QSettings& store) {
+    return FailureText(WriteFailureAt(store.fileName()), "Cannot save ", store.fileName());
 }
 
 } // namespace rollwell

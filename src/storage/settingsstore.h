@@ -21,6 +21,9 @@ Settings LoadSettings();
 // with the values in memory either way.
 bool SaveSettings(QSettings& store, const Settings& settings);
 bool SaveSettings(const Settings& settings);
+// Why the last save of the store failed, as the message says it: the error
+// number, its description, "Cannot save " and the store's file.
+QString SaveFailureText(const QSettings& store);
 
 // A text value; a missing value or one that is not text reads as "". The text
 // ends before its first NUL character.

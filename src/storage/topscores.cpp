@@ -1,14 +1,13 @@
 #include "storage/topscores.h"
 
+#include "storage/filefailure.h"
+#include "storage/scoresfolder.h"
 #include "storage/windows1252.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -29,17 +28,6 @@ constexpr int kTrailerOffset = kTablePositions * kRecordSize;
 static_assert(kTrailerOffset + 4 == kTableFileSize);
 constexpr int32_t kTrailerValue = 1;
 
-// Error numbers and descriptions the messages carry.
-struct Failure {
-    int number;
-    const char* description;
-};
-constexpr Failure kFileNotFound{53, "File not found"};
-constexpr Failure kDeviceIoError{57, "Device I/O error"};
-constexpr Failure kDiskFull{61, "Disk full"};
-constexpr Failure kPermissionDenied{70, "Permission denied"};
-constexpr Failure kPathAccessError{75, "Path/File access error"};
-
 // A failure's title and text: the number, the description, what could not be
 // done and the file, run together.
 struct FailureMessage {
@@ -48,9 +36,7 @@ struct FailureMessage {
 };
 
 FailureMessage Describe(const char* title, Failure failure, const char* what, const QString& path) {
-    return {QString::fromLatin1(title), QString::number(failure.number) +
-                                            QLatin1String(failure.description) +
-                                            QLatin1String(what) + QDir::toNativeSeparators(path)};
+    return {QString::fromLatin1(title), FailureText(failure, what, path)};
 }
 
 FailureMessage CannotOpen(Failure failure, const QString& path) {
@@ -67,10 +53,12 @@ InsertResult FailedInsert(const FailureMessage& message) {
     return result;
 }
 
-Failure OpenFailure(const QFileDevice& file, const QString& path) {
-    if (!QFileInfo(path).absoluteDir().exists()) return kFileNotFound;
-    if (file.error() == QFileDevice::PermissionsError) return kPermissionDenied;
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) return kPathAccessError;
+// Why a table could not be opened for reading: it has gone, something else
+// stands in its place, or the player may not read it.
+Failure ReadFailure(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return kFileNotFound;
+    if (!info.isFile()) return kPathAccessError;
     return kPermissionDenied;
 }
 
@@ -139,22 +127,6 @@ std::optional<TableHead> ReadHead(QFile& file) {
 
 } // namespace
 
-QString ChooseScoresFolder(const QString& programFolder) {
-    if (!programFolder.isEmpty() && QDir(programFolder).mkpath(QStringLiteral("scores"))) {
-        // A file the program may create is the only sure sign the folder can be
-        // written; the probe is removed again at once.
-        QTemporaryFile probe(programFolder + QStringLiteral("/scores/probe-XXXXXX"));
-        if (probe.open()) return programFolder;
-    }
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!data.isEmpty()) QDir().mkpath(data);
-    return data;
-}
-
-QString ScoresFolder() {
-    return ChooseScoresFolder(QCoreApplication::applicationDirPath());
-}
-
 QString TableFilePath(const QString& folder, int tableNumber) {
     return QDir(folder).filePath(QStringLiteral("scores/scores%1.dat").arg(tableNumber));
 }
@@ -194,7 +166,7 @@ QByteArray TableBytes(const QList<ScoreRecord>& records) {
 InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
     const QFileInfo info(filePath);
     if (!QDir().mkpath(info.absolutePath())) {
-        return FailedInsert(CannotOpen(kFileNotFound, filePath));
+        return FailedInsert(CannotOpen(WriteFailureAt(filePath), filePath));
     }
 
     TableHead head;
@@ -202,7 +174,7 @@ InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
     if (existing.exists()) {
         std::optional<TableHead> read = ReadHead(existing);
         // An unreadable table is never overwritten: its entries would be lost.
-        if (!read) return FailedInsert(CannotOpen(OpenFailure(existing, filePath), filePath));
+        if (!read) return FailedInsert(CannotOpen(ReadFailure(filePath), filePath));
         head = *read;
     }
 
@@ -238,7 +210,7 @@ InsertResult InsertScore(const QString& filePath, const ScoreRecord& record) {
     QSaveFile out(filePath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         SetHidden(filePath, true);
-        return FailedInsert(CannotOpen(OpenFailure(out, filePath), filePath));
+        return FailedInsert(CannotOpen(WriteFailureAt(filePath), filePath));
     }
     if (out.write(bytes) != bytes.size() || !out.commit()) {
         const Failure failure = WriteFailure(out);
@@ -261,7 +233,7 @@ TableRows ReadTableRows(const QString& filePath) {
     if (!file.exists()) return table;
     const std::optional<TableHead> head = ReadHead(file);
     if (!head) {
-        const FailureMessage message = CannotOpen(OpenFailure(file, filePath), filePath);
+        const FailureMessage message = CannotOpen(ReadFailure(filePath), filePath);
         table.errorTitle = message.title;
         table.errorText = message.text;
         return table;
@@ -285,7 +257,7 @@ ClearResult ClearTable(const QString& filePath) {
     if (!result.cleared) {
         SetHidden(filePath, true);
         const FailureMessage message =
-            Describe("Clear scores", OpenFailure(file, filePath), "Cannot delete ", filePath);
+            Describe("Clear scores", WriteFailureAt(filePath), "Cannot delete ", filePath);
         result.errorTitle = message.title;
         result.errorText = message.text;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/settings.h" // TableNumber: which table a kind of game uses
+#include "storage/scoresfolder.h"
 
 #include <QByteArray>
 #include <QList>
@@ -35,15 +36,9 @@ struct ScoreRecord {
     bool operator==(const ScoreRecord&) const = default;
 };
 
-// The program's folder when it and its "scores" subfolder (created if needed)
-// can be written; otherwise the user's application-data folder, created when
-// missing. Reading and writing use the same folder.
-QString ScoresFolder();
-// The same choice for a given program folder.
-QString ChooseScoresFolder(const QString& programFolder);
-
-QString TableFilePath(int tableNumber);
+// Table N (1..4) below a folder, and in this run's folder (ScoresFolder).
 QString TableFilePath(const QString& folder, int tableNumber);
+QString TableFilePath(int tableNumber);
 
 // The outcome of an insertion. rank is the position the record took (1..20),
 // or -1 when it did not make the table or the file could not be updated; a

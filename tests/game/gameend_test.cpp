@@ -42,9 +42,9 @@ TEST_F(GameEnd, FinalPlacementWithRollsLeftAsksAndUndoReopensTheLastCell) {
         // Asked again: a lone player replays the placement through Redo.
         players == 1 ? engine->mnuUndoRedo_Click() : engine->cellClick(3, 12);
         EXPECT_EQ(platform.endGameDialogs + platform.records.size(), 3u);
-        // The top-scores window knows a replayed result, to play no music for it.
+        // A replayed result (Redo) gets no music.
         ASSERT_EQ(platform.topScores.size(), 1u);
-        EXPECT_EQ(platform.topScores[0].RedoPlacement, players == 1);
+        EXPECT_EQ(platform.topScores[0].WinMusic, players == 2);
         EXPECT_EQ(board().cmdNextPlayer.visible, players == 2);
         // A recorded result stays recorded.
         EXPECT_FALSE(board().mnuUndoUndo.enabled || board().mnuUndoRedo.enabled);
@@ -83,8 +83,10 @@ TEST_F(GameEnd, OnePlayerThirdRollFinalPlacementEndsAtOnce) {
     ASSERT_EQ(platform.topScores.size(), 1u);
     const TopScoresRequest& shown = platform.topScores[0];
     EXPECT_EQ(std::tie(shown.ScoresFromGame, shown.OpenedFromMain, shown.LastScore, shown.LastRank,
-                       shown.tableNumber, shown.RedoPlacement),
-              std::make_tuple(true, true, 30, 7, 4, false));
+                       shown.tableNumber, shown.WinMusic),
+              std::make_tuple(true, true, 30, 7, 4, true));
+    EXPECT_EQ(shown.lblScore, "  Your score of  30 points was good enough to get on the \n"
+                              "   top scores table at position #7.");
     EXPECT_EQ(board().picRollDices.picture, RollPicture::picRollOff);
 
     // The marquee: 1 ms, then a 2 s pause with panels 2 and 4 cleared (the
@@ -99,6 +101,26 @@ TEST_F(GameEnd, OnePlayerThirdRollFinalPlacementEndsAtOnce) {
                                                string(28, ' ') +
                                                "To begin a new game click the 'New Game' "
                                                "button or press F2 ");
+}
+
+// A result off the table is told so with "endGame1"; one that could not be
+// saved is not judged at all, and nothing is heard.
+TEST_F(GameEnd, OnlyASavedResultIsJudged) {
+    for (const bool saved : {true, false}) {
+        begin(1);
+        platform.recordResults.push_back({-1, false, std::nullopt, std::nullopt});
+        if (!saved) platform.recordResults.back().errorText = "70Permission denied";
+        finish(3);
+        ASSERT_EQ(platform.topScores.size(), 1u);
+        EXPECT_EQ(platform.topScores[0].lblScore,
+                  saved ? "  Your score of  20 points was not good enough to get on the  \n"
+                          "   top scores table."
+                        : "  Your score of 20 points could not be saved.");
+        EXPECT_FALSE(platform.topScores[0].WinMusic);
+        const std::vector<string> sounds = platform.soundNames();
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "endGame1"), saved ? 1 : 0);
+        EXPECT_EQ(platform.messages.size(), saved ? 0u : 1u);
+    }
 }
 
 // Player 1 wins, player 2 wins (player 1's score missing the table), a draw.

@@ -1,6 +1,7 @@
 #include "dialogtesting.h"
 
 #include "shell/dialogs/splashwindow.h"
+#include "shell/instancelock.h"
 #include "shell/startup.h"
 #include "storage/settingsstore.h"
 
@@ -18,6 +19,7 @@ class Startup : public QtTest {
         env.lockFolder = folder.filePath(QStringLiteral("run"));
         const QString ini = folder.filePath(QStringLiteral("settings.ini"));
         env.openStore = [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); };
+        env.lockName = QStringLiteral("rollwell-test-%1").arg(QCoreApplication::applicationPid());
         start.ShowDialog = false; // straight to the game unless a test says otherwise
         store(start);
     }
@@ -36,6 +38,13 @@ class Startup : public QtTest {
             return window;
         };
         return runRollwell(*qApp, factory, &audio, env);
+    }
+
+    // A path below a plain file: nothing can be written there, not even by root.
+    QString unwritable(const char* name) {
+        QFile blocker(folder.filePath(QStringLiteral("blocker")));
+        EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
+        return blocker.fileName() + QLatin1Char('/') + QLatin1String(name);
     }
 
     QTemporaryDir folder;
@@ -141,6 +150,38 @@ TEST_F(Startup, OneCopyRunsAndAKilledCopyNeverBlocksTheNext) {
     EXPECT_TRUE(QFile::exists(lockFile));
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(mainWindows, 1);
+}
+
+// Where the lock's folder cannot be written, the copies meet by a name instead;
+// a copy that finds the folder writable again still meets that name.
+TEST_F(Startup, ASecondCopyIsRefusedAlsoWhereTheLockFolderCannotBeWritten) {
+    auto running = std::make_unique<InstanceLock>(unwritable("run"), env.lockName);
+    ASSERT_FALSE(running->otherRunning());
+    const QString writable = env.lockFolder;
+    for (const QString& lockFolder : {unwritable("run"), writable}) {
+        env.lockFolder = lockFolder;
+        int code = 0;
+        EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
+                  "Rollwell Running | Rollwell is already running! | Critical");
+        EXPECT_EQ(code, 1);
+    }
+    running.reset();
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(mainWindows, 1);
+}
+
+// Settings that cannot be written are told once as the program ends, with the
+// cause, and the end goes on as usual.
+TEST_F(Startup, SettingsThatCannotBeSavedAreToldAtTheEnd) {
+    const QString ini = unwritable("settings.ini");
+    env.openStore = [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); };
+    OnModal welcome([](QWidget* w) { find<QPushButton>(w, "cmdPlay")->click(); }); // a first run
+    int code = -1;
+    EXPECT_EQ(answered(QMessageBox::Ok, [&] { code = run(); }),
+              "Save settings | 76Path not foundCannot save " + ini.toStdString() +
+                  " | Information");
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(audio.calls, (std::vector<std::string>{"sync exitGame", "stop"}));
 }
 
 } // namespace

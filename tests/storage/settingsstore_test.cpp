@@ -103,7 +103,8 @@ TEST_F(SettingsStore, EveryValueFromText) {
     EXPECT_EQ(LeadingNumber(QStringLiteral("-99999999999999")), INT32_MIN);
 }
 
-// A store whose file cannot be written reports it; the old file stays.
+// A store whose file cannot be written reports it with its cause; the old file
+// stays.
 TEST(SettingsFile, FailedWriteIsReported) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("locked/Rollwell2.conf"));
@@ -118,7 +119,8 @@ TEST(SettingsFile, FailedWriteIsReported) {
     changed.NumberOfDice = 4;
     EXPECT_TRUE(InChild([&] {
         QSettings store(file, QSettings::IniFormat);
-        return !SaveSettings(store, changed);
+        return !SaveSettings(store, changed) &&
+               SaveFailureText(store) == "70Permission deniedCannot save " + file;
     }));
     SetMode(folder, 0755);
     QSettings reread(file, QSettings::IniFormat);

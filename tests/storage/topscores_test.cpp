@@ -1,9 +1,9 @@
+#include "storage/datafolder.h"
 #include "storage/topscores.h"
 #include "storage/windows1252.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -174,7 +174,7 @@ TEST_F(TopScores, UnusablePlacesAreReported) {
     const InsertResult r = InsertScore(bad, Entry("Ann", 120));
     EXPECT_TRUE(r.rank == -1 && !r.placed);
     EXPECT_EQ(Report(r),
-              "Open scores: 53File not foundCannot open " + QDir::toNativeSeparators(bad));
+              "Open scores: 76Path not foundCannot open " + QDir::toNativeSeparators(bad));
     EXPECT_EQ(ReadAll(blocker), QByteArray("not a folder"));
     const TableRows missing = ReadTableRows(bad);
     EXPECT_TRUE(missing.rows[0] == EmptyRow(0) && !missing.errorText);
@@ -209,7 +209,13 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
         };
     };
     ASSERT_TRUE(SetMode(scores, 0555));
-    EXPECT_TRUE(InChild(refused("Open scores", {})));
+    EXPECT_TRUE(InChild(refused("Open scores", "70Permission deniedCannot open " + where)));
+    // No folder to be made for a table is the same denial, not a missing file.
+    const QString deeper = TableFilePath(scores + QStringLiteral("/user"), 1);
+    EXPECT_TRUE(InChild([&] {
+        return Report(InsertScore(deeper, Entry("Bo", 999))) ==
+               "Open scores: 70Permission deniedCannot open " + QDir::toNativeSeparators(deeper);
+    }));
     ASSERT_TRUE(SetMode(scores, 0777));
     EXPECT_TRUE(InChild(refused("Save scores", "61Disk fullCannot save " + where), 100));
     // A table that cannot be read is never overwritten: its entries would be lost.
@@ -222,29 +228,67 @@ TEST_F(TopScores, RefusedWritesKeepTheOldTable) {
     EXPECT_EQ(ReadAll(path), Table({Rec("Bo", 999, "05.03.2024"), Rec("Ann", 120, "x")}));
 }
 
-TEST(TopScoreTables, NumbersPathsAndFolder) {
+TEST(TopScoreTables, Numbers) {
     EXPECT_EQ(
         (std::array{TableNumber(4, 5), TableNumber(4, 4), TableNumber(1, 5), TableNumber(1, 4)}),
         (std::array{1, 2, 3, 4}));
+}
 
-    // The program folder when writable, the user's data folder otherwise.
-    QStandardPaths::setTestModeEnabled(true);
+// Where the program finds its sounds and keeps its tables, for each way it can
+// be laid out. An installed program keeps its tables in the user's folder even
+// when it could write beside itself (as root can), and creates nothing there.
+TEST(ProgramFolders, EachLayoutFindsItsDataAndItsTables) {
     QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("bin"));
-    ASSERT_TRUE(QDir().mkpath(program));
-    EXPECT_EQ(ChooseScoresFolder(program), program);
-    EXPECT_TRUE(QFileInfo(program + QStringLiteral("/scores")).isDir());
-    // A scores folder that exists but cannot be written is not chosen.
-    const QString scores = program + QStringLiteral("/scores");
-    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(scores, 0555));
-    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) != program; }));
-    ASSERT_TRUE(SetMode(scores, 0777));
-    EXPECT_TRUE(InChild([&] { return ChooseScoresFolder(program) == program; }));
-    const QString blocker = dir.filePath(QStringLiteral("file"));
-    WriteAll(blocker, "x");
-    const QString fallback = ChooseScoresFolder(blocker);
-    EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    EXPECT_TRUE(QFileInfo(fallback).isDir());
+    const QString user = dir.filePath(QStringLiteral("home/data"));
+    struct Layout {
+        const char *program, *made, *data;
+        bool installed;
+    };
+    for (const Layout& l : {
+             // A build tree below a prefix that has a share/rollwell: beside wins.
+             Layout{"tree/bin", "tree/bin/RWWAVS tree/share/rollwell", "tree/bin", false},
+             Layout{"portable", "portable/RWWAVS", "portable", false},
+             Layout{"usr/bin", "usr/bin usr/share/rollwell/RWWAVS", "usr/share/rollwell", true},
+             Layout{"bare", "bare", "bare", false}, // no sounds anywhere: silent, not installed
+         }) {
+        SCOPED_TRACE(l.program);
+        for (const QString& made : QString::fromLatin1(l.made).split(QLatin1Char(' ')))
+            ASSERT_TRUE(QDir(dir.path()).mkpath(made));
+        const QString program = dir.filePath(QLatin1String(l.program));
+        EXPECT_EQ(FindDataFolder(program), dir.filePath(QLatin1String(l.data)));
+        EXPECT_EQ(IsInstalledLayout(program), l.installed);
+        EXPECT_EQ(ChooseScoresPlace(program, user).folder, l.installed ? user : program);
+        EXPECT_FALSE(QFileInfo::exists(program + QStringLiteral("/scores")));
+    }
+}
+
+// A portable copy whose tables cannot be written (an administrator's install,
+// a shared folder): the player's folder takes each table it lacks, keeps the
+// one it has, and the program's folder is left as it was.
+TEST(ProgramFolders, ReadOnlyTablesAreCopiedToTheUsersFolder) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("game"));
+    const QString user = dir.filePath(QStringLiteral("user"));
+    WriteAll(TableFilePath(program, 1), "program's Yamb 6");
+    WriteAll(TableFilePath(program, 2), "program's Yamb 5");
+    WriteAll(TableFilePath(user, 2), "player's Yamb 5");
+    const QString own = program + QStringLiteral("/scores");
+    ASSERT_TRUE(SetMode(dir.path(), 0755) && SetMode(program, 0755) && SetMode(own, 0555) &&
+                SetMode(user, 0777) && SetMode(user + QStringLiteral("/scores"), 0777));
+    EXPECT_TRUE(InChild([&] {
+        const ScoresPlace place = ChooseScoresPlace(program, user);
+        SeedTables(place);
+        SeedTables(place); // a second time changes nothing
+        return place == ScoresPlace{user, program} &&
+               ReadAll(TableFilePath(user, 1)) == "program's Yamb 6" &&
+               ReadAll(TableFilePath(user, 2)) == "player's Yamb 5" &&
+               !QFileInfo::exists(TableFilePath(user, 3)) &&
+               QFileInfo(TableFilePath(user, 1)).isWritable();
+    }));
+    EXPECT_EQ(QDir(own).entryList(QDir::Files), (QStringList{"scores1.dat", "scores2.dat"}));
+    // Writable, the same folder keeps the tables beside the program.
+    ASSERT_TRUE(SetMode(own, 0777));
+    EXPECT_TRUE(InChild([&] { return ChooseScoresPlace(program, user).folder == program; }));
 }
 
 // The tables hold names in the Windows code page 1252.

@@ -6,6 +6,7 @@
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
 #include "shell/platform/audio.h"
+#include "shell/qtext.h"
 #include "storage/topscores.h"
 
 #include <QCheckBox>
@@ -184,27 +185,14 @@ void TopScoresDialog::useLayout(bool tall) {
 }
 
 void TopScoresDialog::showResult(const TopScoresRequest& request) {
-    if (!request.ScoresFromGame) {
-        useLayout(false);
-        return;
-    }
-    useLayout(true);
-    const bool audible = soundOn_ && !request.RedoPlacement && audio_ != nullptr;
-    const QString score = QString::number(request.LastScore);
+    useLayout(request.ScoresFromGame);
+    if (!request.ScoresFromGame) return;
     if (request.LastRank >= 1 && request.LastRank <= kTablePositions) {
         ListView1_->selectRow(request.LastRank - 1);
         ListView1_->scrollToItem(ListView1_->item(request.LastRank - 1, 0));
-        lblScore_->setText(QStringLiteral("  Your score of  ") + score +
-                           QStringLiteral(" points was good enough to get on the \n") +
-                           QStringLiteral("   top scores table at position #") +
-                           QString::number(request.LastRank) + QStringLiteral("."));
-        if (audible) Timer1_.start();
-    } else {
-        lblScore_->setText(QStringLiteral("  Your score of  ") + score +
-                           QStringLiteral(" points was not good enough to get on the  \n") +
-                           QStringLiteral("   top scores table."));
-        if (audible) audio_->playAsync("endGame1");
     }
+    lblScore_->setText(toQString(request.lblScore));
+    if (request.WinMusic && soundOn_ && audio_ != nullptr) Timer1_.start();
 }
 
 void TopScoresDialog::TabStrip1_Click(int index) {
