@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
-# so that a second run starts at once.
+# so that a second run starts at once. Flags add the tools of one more job:
+#   --look     pictures under Xvfb (scripts/screenshots.sh)
+#   --package  the Debian package, its validators and its installed check
 set -euo pipefail
 
 packages=(
@@ -11,9 +13,13 @@ packages=(
   # The screen-reader test: a virtual screen, a session bus and AT-SPI.
   xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
 )
-if [ "${1:-}" = "--look" ]; then
-  packages+=(imagemagick)
-fi
+for flag in "$@"; do
+  case $flag in
+    --look) packages+=(imagemagick) ;;
+    --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db strace) ;;
+    *) echo "deps.sh: unknown flag $flag" >&2 && exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,5 +34,5 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo_cmd[@]}" apt-get install -o DPkg::Lock::Timeout=600 -y -qq --no-install-recommends "${missing[@]}"

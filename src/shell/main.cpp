@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Rollwell"));
     QApplication::setApplicationName(QStringLiteral("Rollwell2"));
+    // The desktop shell finds the menu entry and the icon under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROLLWELL_APP_ID));
 
     // Creating the player touches nothing of the audio back-end; the window
     // loads the effects after its first paint.
