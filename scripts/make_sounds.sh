@@ -317,7 +317,7 @@ lame --quiet -m m -b 96 "$song" assets/win01.mp3
 # Per effect: length; peak; the level above; the loudest momentary loudness
 # (EBU R 128, 400 ms) by ffmpeg for comparison; how long its tail stays below
 # -50 dBFS; and the share of its energy above 250 Hz.
-printf '%-11s %6s %7s %7s %7s %6s %5s\n' name len_s peak_dB level momLUFS tailms >250
+printf '%-11s %6s %7s %7s %7s %6s %5s\n' name len_s peak_dB level momLUFS tailms '>250Hz'
 for f in "$out"/*.WAV; do
   name=$(basename "$f" .WAV)
   len=$(soxi -D "$f")
