@@ -42,7 +42,7 @@ class Server {
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
         daemon_.setProcessEnvironment(env);
-        daemon_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        daemon_.setStandardErrorFile(QProcess::nullDevice());
         const QString socket = dir + QStringLiteral("/native");
         daemon_.start(
             QStringLiteral("pulseaudio"),
