@@ -3,7 +3,6 @@
 #include <QMutexLocker>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace rollwell {

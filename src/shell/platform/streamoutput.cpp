@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 
 namespace rollwell {
