@@ -100,6 +100,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     setWindowIcon(artIcon(QStringLiteral("rollwell")));
     platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
     platform_->setAudio(audio);
+    audio_ = audio;
     engine_ = std::make_unique<Engine>(settings_, *platform_);
 
     menus_ = new Menus(this);
@@ -179,11 +180,16 @@ void MainWindow::connectWindows(Audio* audio) {
     onWebSite = [] { openWebSite(); };
     onContact = [] { contactAuthor(); };
     confirmExit = [this] { return rollwell::confirmExit(this, settings_); };
-    if (audio != nullptr) {
-        // The effects are loaded once the board is on the screen.
-        connect(board_, &BoardView::firstPainted, this,
-                [audio] { QTimer::singleShot(0, [audio] { audio->preload(); }); });
-    }
+    // The effects are loaded once the board is on the screen, and only while
+    // sound is on: with sound off nothing of the audio back-end is touched.
+    connect(board_, &BoardView::firstPainted, this, [this] {
+        painted_ = true;
+        QTimer::singleShot(0, this, &MainWindow::readySound);
+    });
+}
+
+void MainWindow::readySound() {
+    if (audio_ != nullptr && painted_ && engine_->run().SoundOn) audio_->preload();
 }
 
 void MainWindow::menuChosen(const QString& name) {
@@ -297,6 +303,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->ignore(); // already on its way out
+        return;
+    }
     if (busy_ > 0 && event->spontaneous()) {
         // The close box waits like any other input until the running handler
         // is done; a close the game itself asks for (the toolbar's Exit) goes on.
@@ -323,7 +333,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     for (QTimer* t : timers_)
         t->stop();
-    event->accept();
+    // Closing the game ends the program, which plays its exit sound with the
+    // window still on the screen: the window stays, and the program's event
+    // loop ends here; the window goes with the end of the program.
+    event->ignore();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
@@ -448,6 +462,7 @@ void MainWindow::sync() {
     status_->sync(b);
     syncWindow(b);
     syncTimers(b);
+    readySound(); // sound may just have been switched on
 }
 
 void MainWindow::syncAndPaint() {

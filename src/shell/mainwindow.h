@@ -72,8 +72,10 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void applyBoardSize();
     bool fitsScreen(int percent) const;
     void keepOnScreen();
+    void readySound();
 
     Settings& settings_;
+    Audio* audio_ = nullptr;
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<Engine> engine_;
     BoardView* board_ = nullptr;
@@ -89,6 +91,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     bool shownStatusBar_ = true;
     int shownBoardSize_ = 0;
     bool closing_ = false;
+    bool painted_ = false;
     bool closeWaiting_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "shell/dialogs/splashwindow.h"
 #include "shell/instancelock.h"
+#include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "storage/settingsstore.h"
 
@@ -105,6 +106,27 @@ TEST_F(Startup, TheEndSavesTheSettingsAndPlaysTheExitSoundOnlyWhenBothSwitchesAr
         EXPECT_EQ(audio.calls, std::vector<std::string>{"stop"});
         EXPECT_EQ(stored().Player1, "New       "); // what the game changed is saved at the end
     }
+}
+
+TEST_F(Startup, TheExitSoundIsHeardWhileTheGameWindowIsStillOnTheScreen) {
+    struct Watching : FakeAudio {
+        QPointer<QWidget> window;
+        void playSync(std::string_view n) override {
+            FakeAudio::playSync(n);
+            calls.emplace_back(window && window->isVisible() ? "window shown" : "window gone");
+        }
+    } watching;
+    start.ConfirmOnExit = false;
+    store(start);
+    const MainWindowFactory factory = [&](Settings& live, Audio* a) -> std::unique_ptr<QWidget> {
+        auto window = std::make_unique<MainWindow>(live, a);
+        watching.window = window.get();
+        QTimer::singleShot(50, window.get(), &QWidget::close);
+        return window;
+    };
+    EXPECT_EQ(runRollwell(*qApp, factory, &watching, env), 0);
+    EXPECT_EQ(watching.calls, (std::vector<std::string>{"sync exitGame", "window shown", "stop"}));
+    EXPECT_TRUE(watching.window.isNull()) << "the window goes with the end of the program";
 }
 
 TEST_F(Startup, ExitAsksOnlyWhenWanted) {

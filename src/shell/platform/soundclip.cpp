@@ -1,7 +1,10 @@
 #include "shell/platform/soundclip.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace rollwell {
 namespace {
@@ -48,6 +51,50 @@ std::chrono::milliseconds SoundClip::length() const {
     const qint64 frameBytes = format.bytesPerFrame();
     if (frameBytes <= 0 || format.sampleRate() <= 0) return std::chrono::milliseconds{0};
     return std::chrono::milliseconds{samples.size() / frameBytes * 1000 / format.sampleRate()};
+}
+
+QAudioFormat mixFormat() {
+    QAudioFormat format;
+    format.setSampleRate(22050);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+SoundClip toMixFormat(SoundClip clip) {
+    const QAudioFormat to = mixFormat();
+    const QAudioFormat& from = clip.format;
+    if (from == to) return clip;
+    const int channels = from.channelCount();
+    const qsizetype frames = clip.samples.size() / from.bytesPerFrame();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(clip.samples.constData());
+    // One frame as a mono sample in the range of 16 bits.
+    const auto mono = [&](qsizetype frame) {
+        double sum = 0;
+        for (int c = 0; c < channels; ++c) {
+            const qsizetype i = frame * channels + c;
+            if (from.sampleFormat() == QAudioFormat::UInt8) {
+                sum += (bytes[i] - 128) * 256.0;
+            } else {
+                sum += static_cast<qint16>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+            }
+        }
+        return sum / channels;
+    };
+    const double step = static_cast<double>(from.sampleRate()) / to.sampleRate();
+    const auto outFrames = static_cast<qsizetype>(static_cast<double>(frames) / step);
+    QByteArray out(outFrames * 2, '\0');
+    for (qsizetype k = 0; k < outFrames; ++k) {
+        const double at = static_cast<double>(k) * step;
+        const auto i = static_cast<qsizetype>(at);
+        const double next = i + 1 < frames ? mono(i + 1) : mono(i);
+        const double value = mono(i) + (next - mono(i)) * (at - static_cast<double>(i));
+        const auto sample = static_cast<qint16>(std::clamp(std::lround(value), -32768L, 32767L));
+        std::memcpy(out.data() + 2 * k, &sample, 2); // the device takes its own byte order
+    }
+    clip.format = to;
+    clip.samples = out;
+    return clip;
 }
 
 std::optional<SoundClip> readWave(const QString& path, std::string name) {

@@ -1,16 +1,15 @@
 #include "shell/platform/soundplayer.h"
 
-#include "shell/platform/effectoutput.h"
+#include "shell/platform/streamoutput.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
 
 namespace rollwell {
 namespace {
@@ -18,12 +17,16 @@ namespace {
 // How long a sound played to its end may overrun its length before the wait
 // gives up on the device.
 constexpr std::chrono::milliseconds syncMargin{500};
+// The music and the effects each keep below half of full scale while both
+// play, so that where they meet the sum never clips.
+constexpr float musicVolume = 0.5f;
+constexpr float effectsOverMusic = 0.5f;
 
 } // namespace
 
 SoundPlayer::SoundPlayer(QString programFolder, std::unique_ptr<SoundOutput> output)
     : folder_(std::move(programFolder)), output_(std::move(output)) {
-    if (!output_) output_ = std::make_unique<EffectOutput>();
+    if (!output_) output_ = std::make_unique<StreamOutput>();
 }
 
 SoundPlayer::~SoundPlayer() {
@@ -34,10 +37,9 @@ SoundPlayer::~SoundPlayer() {
 void SoundPlayer::preload() {
     if (preloaded_) return;
     preloaded_ = true;
-    outputOpen_ = output_->open();
     for (std::string_view name : effectNames)
-        if (const SoundClip* effect = clip(name); effect && outputOpen_)
-            output_->prepare(*effect, effectPath(name));
+        clip(name);
+    outputOpen_ = output_->open();
 }
 
 QString SoundPlayer::effectPath(std::string_view name) const {
@@ -49,8 +51,9 @@ QString SoundPlayer::effectPath(std::string_view name) const {
 const SoundClip* SoundPlayer::clip(std::string_view name) {
     auto found = clips_.find(name);
     if (found == clips_.end()) {
-        found =
-            clips_.emplace(std::string(name), readWave(effectPath(name), std::string(name))).first;
+        std::optional<SoundClip> read = readWave(effectPath(name), std::string(name));
+        if (read) read = toMixFormat(std::move(*read));
+        found = clips_.emplace(std::string(name), std::move(read)).first;
     }
     return found->second ? &*found->second : nullptr;
 }
@@ -68,25 +71,19 @@ void SoundPlayer::playSync(std::string_view name) {
     if (!outputOpen_ || !effect) return;
 
     // Wait in a local event loop, so that the window goes on painting; the
-    // window itself holds back input and timers meanwhile. The wait ends with
-    // the sound, but not before its length: a device may report the end while
-    // its last samples still sound. A device that never reports the end is given
-    // up on after the length and a margin.
-    const std::chrono::milliseconds length = effect->length();
+    // window itself holds back input and timers meanwhile. The wait ends when
+    // the device has played the last sample; one that never gets there is given
+    // up on after the sound's length and a margin.
     QEventLoop loop;
     QTimer wait;
     wait.setSingleShot(true);
-    wait.setTimerType(Qt::PreciseTimer);
     connect(&wait, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
     bool ended = false;
     const auto connection = connect(output_.get(), &SoundOutput::finished, &loop, [&] {
         ended = true;
-        wait.start(std::max(length - std::chrono::milliseconds{clock.elapsed()},
-                            std::chrono::milliseconds{0}));
+        loop.quit();
     });
-    clock.start();
-    wait.start(length + syncMargin);
+    wait.start(effect->length() + syncMargin);
     output_->start(*effect);
     // Input waits in the queue, in order, until the sound has ended.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -102,7 +99,12 @@ void SoundPlayer::playMusic() {
         if (QMediaDevices::defaultAudioOutput().isNull()) return;
         music_ = new QMediaPlayer(this);
         musicOutput_ = new QAudioOutput(music_);
+        musicOutput_->setVolume(musicVolume);
         music_->setAudioOutput(musicOutput_);
+        connect(music_, &QMediaPlayer::playbackStateChanged, this,
+                [this](QMediaPlayer::PlaybackState state) {
+                    output_->setGain(state == QMediaPlayer::PlayingState ? effectsOverMusic : 1.0f);
+                });
     }
     music_->setSource(QUrl::fromLocalFile(path)); // open it
     music_->play();

@@ -20,12 +20,14 @@ class QMediaPlayer;
 namespace rollwell {
 
 // The program's sound players: the effects <program folder>/RWWAVS/<name>.WAV,
-// each read and checked once and readied on the output ahead of its first use,
-// and the win music <program folder>/win01.mp3 on a media player.
+// each read, checked and decoded into memory once, played on one output that
+// stays open, and the win music <program folder>/win01.mp3 on a media player.
+// While the music plays the effects are turned down, so that the two never
+// clip where they meet.
 //
 // Constructing one is cheap and touches no audio back-end. preload() reads every
-// effect, opens the audio device and loads the effects on it; call it once the
-// window has been painted.
+// effect and opens the audio device; call it once the window has been painted,
+// and only once sound is on.
 // The media back-end is made the first time the music is asked for. Without an
 // audio device every call is silent and returns at once.
 class SoundPlayer final : public QObject, public Audio {
@@ -45,7 +47,7 @@ class SoundPlayer final : public QObject, public Audio {
 
     // Reads every effect into memory and opens the audio device. Later calls do
     // nothing; a sound asked for before it preloads first.
-    void preload();
+    void preload() override;
 
     void playAsync(std::string_view name) override;
     void playSync(std::string_view name) override;
