@@ -7,6 +7,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -49,6 +50,8 @@ class OptionsDialog : public QDialog {
     QRadioButton* optShowNone_ = nullptr;
     QRadioButton* optShowSplash_ = nullptr;
     QRadioButton* optShowDialog_ = nullptr;
+    QCheckBox* chkComputer_ = nullptr;
+    QComboBox* cboStrength_ = nullptr;
 };
 
 // Shows the options window modally over `owner` (the main window or the
