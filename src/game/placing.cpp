@@ -18,12 +18,13 @@ void Engine::cmdOblg_Click(int index) {
 void Engine::cellClick(int column, int index) {
     if (column < 1 || column > kColumnCount || index < 0 || index >= kRowCount) return;
     const CellButton& button = board_.cmd(column, index);
-    if (!button.visible || !button.enabled) return;
+    if (!button.visible || !button.enabled || personLockedOut()) return;
     clickCell(column, index);
     syncSheet();
 }
 
 void Engine::clickCell(int column, int index) {
+    clearAdvice();
     if (column == 4) {
         oblgClick(index);
     } else {
@@ -146,6 +147,7 @@ void Engine::PlaceScore(int column, int index) {
 
     turn_.RedoPlacement = false;
     if (twoPlayers() && end.offerHandOver) board_.cmdNextPlayer.visible = true;
+    if (computerNext()) startComputer();
     if (!announceColumn) turn_.HintAllowed = false;
 
     if (twoPlayers()) {
@@ -193,6 +195,8 @@ Engine::SheetEnd Engine::endOfSheet(int column) {
 }
 
 bool Engine::askEndGame() {
+    // The computer finishes its sheet without asking the person.
+    if (settings_.computerPlays() && game_.secondPlayerOnTurn()) return true;
     syncSheet();
     switch (platform_.ShowEndGameDialog()) {
     case EndGameAnswer::Finish:

@@ -38,12 +38,16 @@ struct TimerTick {
     const char* name;
     void (Engine::*handler)();
 };
-constexpr std::array<TimerTick, 4> kTimers = {{
+constexpr std::array<TimerTick, 5> kTimers = {{
     {"tmrTimeElapsed", &Engine::tmrTimeElapsed_Timer},
     {"tmrRollDice", &Engine::tmrRollDice_Timer},
     {"tmrAnimation", &Engine::tmrAnimation_Timer},
     {"tmrGameOver", &Engine::tmrGameOver_Timer},
+    {"tmrComputer", &Engine::tmrComputer_Timer},
 }};
+// The computer's pauses count from the end of its last step, which may have
+// shaken the dice for a while.
+constexpr size_t kComputerTimer = 4;
 
 bool isInput(QEvent::Type t) {
     switch (t) {
@@ -71,6 +75,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
     platform_->setAudio(audio);
     engine_ = std::make_unique<Engine>(settings_, *platform_);
+    engine_->setAdvisor([](const Engine& e, Strength s) { return Advise(PositionFrom(e), s); });
 
     menus_ = new Menus(this);
     toolbar_ = new Toolbar(this);
@@ -81,7 +86,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     status_ = new StatusBar(this);
     setStatusBar(status_);
 
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < static_cast<int>(kTimers.size()); ++t) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(kTimers[static_cast<size_t>(t)].name));
         timer->setTimerType(Qt::PreciseTimer);
@@ -164,6 +169,7 @@ void MainWindow::menuChosen(const QString& name) {
         {QStringLiteral("mnuQuickStar"), &Engine::mnuQuickStar_Click},
         {QStringLiteral("mnuUndoUndo"), &Engine::mnuUndoUndo_Click},
         {QStringLiteral("mnuUndoRedo"), &Engine::mnuUndoRedo_Click},
+        {QStringLiteral("mnuSuggest"), &Engine::mnuSuggest_Click},
         {QStringLiteral("mnuHintsByRequest2"), &Engine::mnuHintsByRequest2_Click},
         {QStringLiteral("mnuHintsAllways2"), &Engine::mnuHintsAllways2_Click},
         {QStringLiteral("mnuSoundsOn"), &Engine::mnuSoundsOn_Click},
@@ -212,6 +218,8 @@ void MainWindow::tick(int timer) {
     }
     const auto handler = kTimers[static_cast<size_t>(timer)].handler;
     forward([handler](Engine& e) { (e.*handler)(); });
+    QTimer* q = timers_[static_cast<size_t>(timer)];
+    if (static_cast<size_t>(timer) == kComputerTimer && q->isActive()) q->start();
 }
 
 // Delivers, in order, what arrived while a handler ran.
@@ -225,7 +233,7 @@ void MainWindow::releaseWaiting() {
         closeWaiting_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
     }
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < static_cast<int>(kTimers.size()); ++t) {
         if (!tickWaiting_[static_cast<size_t>(t)]) continue;
         tickWaiting_[static_cast<size_t>(t)] = false;
         if (timers_[static_cast<size_t>(t)]->isActive()) tick(t);
@@ -330,9 +338,9 @@ void MainWindow::syncWindow(const Board& b) {
 }
 
 void MainWindow::syncTimers(const Board& b) {
-    const std::array<const Timer*, 4> timers = {&b.tmrTimeElapsed, &b.tmrRollDice, &b.tmrAnimation,
-                                                &b.tmrGameOver};
-    for (size_t t = 0; t < 4; ++t) {
+    const std::array<const Timer*, kTimers.size()> timers = {
+        &b.tmrTimeElapsed, &b.tmrRollDice, &b.tmrAnimation, &b.tmrGameOver, &b.tmrComputer};
+    for (size_t t = 0; t < timers.size(); ++t) {
         QTimer* q = timers_[t];
         const Timer& want = *timers[t];
         if (q->interval() != want.interval) q->setInterval(want.interval);

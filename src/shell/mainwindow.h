@@ -76,8 +76,8 @@ class MainWindow : public QMainWindow, public PlatformHost {
     Menus* menus_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     StatusBar* status_ = nullptr;
-    std::array<QTimer*, 4> timers_{};
-    std::array<bool, 4> tickWaiting_{};
+    std::array<QTimer*, 5> timers_{};
+    std::array<bool, 5> tickWaiting_{};
     std::vector<std::pair<QObject*, QEvent*>> waiting_;
     int busy_ = 0;
     int shownWidth_ = 0;

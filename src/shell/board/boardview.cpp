@@ -3,6 +3,7 @@
 #include "shell/qtext.h"
 
 #include "shell/art/palette.h"
+#include "shell/board/advicemarks.h"
 #include "shell/board/cellwidget.h"
 #include "shell/board/picturebutton.h"
 
@@ -71,6 +72,7 @@ BoardView::BoardView(int top, QWidget* parent) : QWidget(parent), top_(top) {
     setObjectName(QStringLiteral("Board"));
     createSheet();
     createDice();
+    marks_ = new AdviceMarksView(this);
 }
 
 QRect BoardView::px(const Box& b) const {
@@ -240,6 +242,7 @@ void BoardView::sync(const Board& b) {
     }
     syncSheet(b);
     syncDice(b);
+    syncAdvice(b);
     describe(b);
     shown_ = b;
     first_ = false;
@@ -362,6 +365,24 @@ void BoardView::syncDice(const Board& b) {
         showNextBoard_->setVisible(s.visible);
         showNextBoard_->raise();
     }
+}
+
+// The suggestion's marks, over everything else; while the computer plays, the
+// board lets no click through to its controls.
+void BoardView::syncAdvice(const Board& b) {
+    const AdviceMarks& a = b.advice;
+    std::vector<QRect> dice;
+    for (size_t i = 0; i < kMaxDice; ++i)
+        if (a.hold[i]) dice.push_back(px(b.geometry.picDice[i]));
+    QRect cell;
+    if (a.column >= 1 && a.column <= kColumnCount && a.row >= 0 && a.row < kRowCount) {
+        const ColumnSpan span = b.geometry.columns[static_cast<size_t>(a.column - 1)];
+        cell = px({span.left, SheetLayout::rowTop(a.row), span.width, SheetLayout::kRowHeight});
+    }
+    marks_->mark(std::move(dice), cell);
+    if (marks_->isVisible()) marks_->raise(); // a die shown anew stands above it
+    if (first_ || b.boardLocked != shown_.boardLocked)
+        setAttribute(Qt::WA_TransparentForMouseEvents, b.boardLocked);
 }
 
 // What a screen reader says of each cell and die.

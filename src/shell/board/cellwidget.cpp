@@ -38,8 +38,11 @@ void CellWidget::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
     if (picture_ == CellPicture::imgBut3 && isEnabled()) {
-        // An offered cell: a lit tile, brighter under the mouse or while pressed.
-        const QColor fill = paletteColor(hover_ || isDown() ? u"offerhover" : u"offer");
+        // An offered cell: a lit tile, brighter under the mouse or while pressed,
+        // unless the board takes no clicks (the computer is playing).
+        const bool lit = (hover_ || isDown()) &&
+                         !parentWidget()->testAttribute(Qt::WA_TransparentForMouseEvents);
+        const QColor fill = paletteColor(lit ? u"offerhover" : u"offer");
         p.setPen(QPen(fill.darker(125), 1));
         p.setBrush(fill);
         p.drawRoundedRect(r, 3, 3);
