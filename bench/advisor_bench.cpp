@@ -2,7 +2,8 @@
 // each kind of game, against a greedy player and the soak bot; then Strong
 // against Easy in two-player games. Seeded: every run plays the same games.
 //
-//   advisor_bench [games] [match games] [folder for the solved Yahtzee values]
+//   advisor_bench [games] [match games] [folder for the solved Yahtzee values, or -]
+//                 [kind, e.g. yamb5] [players, e.g. advisor,greedy,match]
 #include "advisor/advisor.h"
 #include "advisor/greedy.h"
 #include "solitaire.h"
@@ -196,20 +197,26 @@ int main(int argc, char** argv) {
     const int matchGames = argc > 2 ? std::atoi(argv[2]) : 1000;
     const std::string folder = argc > 3 ? argv[3] : "advisor-values";
     const std::string only = argc > 4 ? argv[4] : "";
+    const std::string players =
+        argc > 5 ? argv[5] : "advisor,strong,normal,easy,greedy,soak_bot,match";
+    const auto wanted = [&players](const std::string& name) {
+        return ("," + players + ",").find("," + name + ",") != std::string::npos;
+    };
     const auto start = Clock::now();
-    PrepareYahtzeeValues(folder);
+    // "-" plays Yahtzee without the solved values, as the game does until they are ready.
+    if (folder != "-") PrepareYahtzeeValues(folder);
     WaitForYahtzeeValues();
     std::printf("# Yahtzee values ready after %.1f s\n",
                 std::chrono::duration<double>(Clock::now() - start).count());
     for (const Kind& kind : kKinds) {
         if (!only.empty() && only != kind.name) continue;
-        headless(kind, "advisor", strengthPolicy(Strength::Strong), games);
-        engineSolo(kind, "strong", strengthPolicy(Strength::Strong), games);
-        engineSolo(kind, "normal", strengthPolicy(Strength::Normal), games);
-        engineSolo(kind, "easy", strengthPolicy(Strength::Easy), games);
-        engineSolo(kind, "greedy", GreedyAdvice, games);
-        soakBot(kind, games);
-        match(kind, matchGames);
+        if (wanted("advisor")) headless(kind, "advisor", strengthPolicy(Strength::Strong), games);
+        if (wanted("strong")) engineSolo(kind, "strong", strengthPolicy(Strength::Strong), games);
+        if (wanted("normal")) engineSolo(kind, "normal", strengthPolicy(Strength::Normal), games);
+        if (wanted("easy")) engineSolo(kind, "easy", strengthPolicy(Strength::Easy), games);
+        if (wanted("greedy")) engineSolo(kind, "greedy", GreedyAdvice, games);
+        if (wanted("soak_bot")) soakBot(kind, games);
+        if (wanted("match")) match(kind, matchGames);
     }
     StopPreparingYahtzeeValues();
 }

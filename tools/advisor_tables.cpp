@@ -1,6 +1,9 @@
 // Makes src/advisor/stats.cpp: what each cell of each column usually receives
-// when the advisor plays, found by self-play. Each round plays with the stats
-// of the round before, starting from the stats in the program.
+// when the advisor plays, found by self-play. Each round plays seeded games
+// with the stats in force, measures what every cell received, and moves the
+// stats halfway towards that; the stats that played best are kept (the stats
+// in the program count as round 0, so a rerun never makes the advisor worse
+// on these games).
 //
 //   advisor_tables [games per round] [rounds] > src/advisor/stats.cpp
 #include "advisor/advisor.h"
@@ -16,7 +19,12 @@ using namespace rollwell::advice;
 
 namespace {
 
-KindStats selfPlay(int columns, int dice, int games, unsigned seed) {
+struct Round {
+    KindStats received;
+    double mean = 0;
+};
+
+Round selfPlay(int columns, int dice, int games, unsigned seed) {
     std::array<std::array<double, kRowCount>, kColumnCount> sum{};
     std::array<std::array<std::array<double, 6>, kRowCount>, kColumnCount> counts{};
     std::mt19937 rng(seed);
@@ -30,8 +38,6 @@ KindStats selfPlay(int columns, int dice, int games, unsigned seed) {
             if (IsUpperRow(pl.row)) counts[pl.column - 1][pl.row][pl.points / (pl.row + 1)] += 1;
         }
     }
-    std::fprintf(stderr, "columns %d dice %d games %d mean %.2f\n", columns, dice, games,
-                 total / games);
     KindStats stats{};
     for (int c = 0; c < kColumnCount; ++c) {
         for (int r = 0; r < kRowCount; ++r) {
@@ -44,7 +50,19 @@ KindStats selfPlay(int columns, int dice, int games, unsigned seed) {
         for (int c : {0, 1, 3})
             stats[c] = stats[2];
     }
-    return stats;
+    return {stats, total / games};
+}
+
+KindStats halfway(const KindStats& from, const KindStats& to) {
+    KindStats mid = from;
+    for (int c = 0; c < kColumnCount; ++c) {
+        for (int r = 0; r < kRowCount; ++r) {
+            mid[c][r].mean = (from[c][r].mean + to[c][r].mean) / 2;
+            for (int k = 0; k < 6; ++k)
+                mid[c][r].counts[k] = (from[c][r].counts[k] + to[c][r].counts[k]) / 2;
+        }
+    }
+    return mid;
 }
 
 std::string format(const KindStats& stats) {
@@ -73,12 +91,18 @@ int main(int argc, char** argv) {
     std::string kinds[2][2];
     for (int columns : {4, 1}) {
         for (int dice : {5, 6}) {
-            KindStats stats = ShippedStats(columns, dice);
-            for (int round = 0; round < rounds; ++round) {
-                stats = selfPlay(columns, dice, games, 1000u + static_cast<unsigned>(round));
+            KindStats stats = ShippedStats(columns, dice), best = stats;
+            double bestMean = -1;
+            for (int round = 0; round <= rounds; ++round) {
                 ReplaceStats(columns, dice, stats);
+                const Round played = selfPlay(columns, dice, games, 1000u);
+                std::fprintf(stderr, "columns %d dice %d round %d mean %.2f\n", columns, dice,
+                             round, played.mean);
+                if (played.mean > bestMean) bestMean = played.mean, best = stats;
+                stats = halfway(stats, played.received);
             }
-            kinds[columns == 1][dice == 6] = format(stats);
+            ReplaceStats(columns, dice, best);
+            kinds[columns == 1][dice == 6] = format(best);
         }
     }
     std::printf("// Made by tools/advisor_tables.cpp (%d games a round, %d rounds of self-play);\n"

@@ -76,21 +76,27 @@ std::array<bool, 6> holdFor(const Position& p, std::array<uint8_t, 6> keep) {
 
 struct Valued {
     std::vector<CellChoice> regular, announce;
+    double credited = 0; // points the values count that the sheet's totals do not show yet
 };
 
 // Every offered cell with the worth of each score there.
 Valued valueCells(const Position& p, Strength strength,
                   const std::vector<std::pair<int, int>>& cells, const std::vector<int>& announce) {
     Valued v;
-    if (p.columns == 1 && strength != Strength::Easy) {
+    if (p.columns == 1 && strength == Strength::Strong) {
         if (auto exact = SolvedFreeValues(p.dice)) {
             std::vector<CellChoice> all;
             exact->choices(FreeState::of(p.sheet, 3), 3, all);
             v.regular = all;
+            // The solved values pay the product's share of Max and Min as soon
+            // as Ones is known; the sheet shows the product only when complete.
+            const ScoreCell &ones = p.sheet.cell(3, 0), &max = p.sheet.cell(3, 6),
+                            &min = p.sheet.cell(3, 7);
+            if (ones && !(max && min)) v.credited = *ones * (valueOf(max) - valueOf(min));
             return v;
         }
     }
-    const SheetValue value(ShippedStats(p.columns, p.dice), p.dice, strength != Strength::Easy);
+    const SheetValue value(ShippedStats(p.columns, p.dice), p.dice, strength == Strength::Strong);
     std::array<double, 5> columnValue{};
     double total = 0;
     for (int c = 1; c <= kColumnCount; ++c) {
@@ -142,7 +148,7 @@ Advice Advise(const Position& p, Strength strength) {
     std::unique_ptr<TurnSearch>& search = searches[p.dice - 5];
     if (!search) search = std::make_unique<TurnSearch>(sets);
     search->solve(v.regular, v.announce);
-    const double total = valueOf(p.sheet.GrandTotal);
+    const double total = valueOf(p.sheet.GrandTotal) + v.credited;
 
     Choice choice;
     if (p.rollCount == 0) {

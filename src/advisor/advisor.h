@@ -52,12 +52,10 @@ struct Advice {
 };
 
 // The move that maximises the expected final grand total at the given
-// strength. Pure: the same position always gets the same advice.
+// strength. Pure: the same position always gets the same advice (in Yahtzee
+// the Strong advice improves once the solved values are ready). Easy leaves
+// expectedFinal and expectedGain at 0: it does not look ahead.
 Advice Advise(const Position& position, Strength strength = Strength::Strong);
-
-} // namespace rollwell
-
-namespace rollwell {
 
 // Yahtzee is played perfectly from values solved once per user and kept in a
 // file in `folder` (about 16 MB for each number of dice). This returns at
