@@ -16,8 +16,11 @@ namespace advice {
 
 namespace {
 
-constexpr char kMagic[8] = {'R', 'W', 'F', 'R', 'E', 'E', '1', '\n'};
-constexpr float kScale = 100.0f;
+constexpr char kMagic[8] = {'R', 'W', 'F', 'R', 'E', 'E', '2', '\n'};
+// Values are kept in 64ths of a point from -300: a state's future may be
+// negative (Ones known, only Min left) and reaches about 600 with six dice.
+constexpr float kScale = 64.0f;
+constexpr float kOffset = 300.0f;
 
 std::mutex& tablesMutex() {
     static std::mutex m;
@@ -54,7 +57,8 @@ std::filesystem::path FreeValuesFile(const std::filesystem::path& folder, int di
 bool SaveFreeValues(const FreeValues& values, const std::filesystem::path& file) {
     std::vector<uint16_t> words(values.stateCount());
     for (size_t i = 0; i < words.size(); ++i) {
-        const float v = std::clamp(std::round(values.raw()[i] * kScale), 0.0f, 65535.0f);
+        const float v = std::round((values.raw()[i] + kOffset) * kScale);
+        if (!(v >= 0.0f && v <= 65535.0f)) return false; // a value the file cannot hold
         words[i] = static_cast<uint16_t>(v);
     }
     const uint64_t count = words.size(), sum = checksum(words);
@@ -99,7 +103,7 @@ std::shared_ptr<FreeValues> LoadFreeValues(int dice, const std::filesystem::path
     in.read(reinterpret_cast<char*>(&sum), sizeof sum);
     if (!in || sum != checksum(words)) return nullptr;
     for (size_t i = 0; i < count; ++i)
-        values->raw()[i] = static_cast<float>(words[i]) / kScale;
+        values->raw()[i] = static_cast<float>(words[i]) / kScale - kOffset;
     values->markSolved();
     return values;
 }

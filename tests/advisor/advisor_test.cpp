@@ -1,8 +1,11 @@
 #include "advisor/advisor.h"
+#include "advisor/freetables.h"
 #include "advisor/yahtzee.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <utility>
 
@@ -165,14 +168,18 @@ TEST(Advisor, HandWorkedPositions) {
         p.sheet = sheetWithOpen(c.columns, c.open);
         p.diceValues = c.faces;
         p.rollCount = c.rollCount;
-        const Advice a = Advise(p, Strength::Strong);
+        Advice a = Advise(p, Strength::Strong);
+        if (a.action == Action::Announce && c.action == Action::Place) {
+            // Announced to be placed at once: the next advice places it.
+            p.announcedRow = a.row;
+            a = Advise(p, Strength::Strong);
+        }
         ASSERT_EQ(a.action, c.action);
         if (c.action == Action::Roll) {
             EXPECT_EQ(a.hold, c.hold);
         } else {
             EXPECT_TRUE(c.cells.count({a.column, a.row}));
         }
-
         if (c.expectedGain >= 0) {
             EXPECT_NEAR(a.expectedFinal, c.expectedGain, 1e-3);
         }
@@ -204,6 +211,30 @@ TEST(Advisor, SolvesTheRollwellRowAlone) {
     const int onlyRollwell = (1 << kRowCount) - 1 - (1 << 12);
     values.solve(onlyRollwell);
     EXPECT_NEAR(values.value({onlyRollwell, 0, 0}), 4.6029, 1e-3);
+}
+
+// With Ones known and only Min left the future is negative; the file keeps it,
+// and a damaged file is refused.
+TEST(Advisor, KeepsSolvedValuesInAFile) {
+    advice::FreeValues values(5);
+    const int onlyMin = (1 << kRowCount) - 1 - (1 << 7);
+    values.solve(onlyMin);
+    const advice::FreeState fiveOnes{onlyMin, 63, 5};
+    EXPECT_LT(values.value(fiveOnes), -20);
+    const auto folder = std::filesystem::temp_directory_path() / "rollwell-advisor-test";
+    const auto file = advice::FreeValuesFile(folder, 5);
+    ASSERT_TRUE(advice::SaveFreeValues(values, file));
+    const auto loaded = advice::LoadFreeValues(5, file);
+    ASSERT_TRUE(loaded);
+    EXPECT_NEAR(loaded->value(fiveOnes), values.value(fiveOnes), 0.01);
+    {
+        std::fstream damage(file, std::ios::in | std::ios::out | std::ios::binary);
+        damage.seekp(1000);
+        damage.put('\x7f');
+    }
+    EXPECT_FALSE(advice::LoadFreeValues(5, file));
+    EXPECT_FALSE(advice::LoadFreeValues(6, folder / "missing.values"));
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
