@@ -1,6 +1,8 @@
 // How well and how fast the advisor and the computer player's strengths play
 // each kind of game, against a greedy player and the soak bot; then Strong
 // against Easy in two-player games. Seeded: every run plays the same games.
+// Decision times are processor time: the median and the worst of all
+// decisions (for the soak bot, a whole turn through the engine).
 //
 //   advisor_bench [games] [match games] [folder for the solved Yahtzee values, or -]
 //                 [kind, e.g. yamb5] [players, e.g. advisor,greedy,match]
@@ -54,9 +56,9 @@ bool playThroughEngine(Engine& e, const Policy policies[2], std::vector<double>&
         const Position p = PositionFrom(e);
         const bool handOver = e.board().cmdNextPlayer.visible;
         const int player = handOver ? 3 - e.game().CurrentPlayer : e.game().CurrentPlayer;
-        const auto start = Clock::now();
+        const double start = CpuMs();
         const Advice a = policies[player - 1](p);
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        ms.push_back(CpuMs() - start);
         switch (a.action) {
         case Action::Roll:
             if (handOver) {
@@ -150,10 +152,9 @@ void soakBot(const Kind& kind, int games) {
     std::vector<double> scores, ms;
     for (int g = 0; g < games; ++g) {
         bot.platform().clearLog();
-        const auto start = Clock::now();
+        const double start = CpuMs();
         const int placed = bot.playGame();
-        const double took = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        ms.push_back(took / std::max(1, placed));
+        ms.push_back((CpuMs() - start) / std::max(1, placed));
         scores.push_back(valueOf(bot.engine().sheet().GrandTotal));
     }
     report(kind, "soak_bot", games, summarise(scores, ms, 0));

@@ -2,7 +2,6 @@
 
 #include "advisor/advisor.h"
 
-#include <chrono>
 #include <functional>
 #include <random>
 #include <vector>
@@ -10,6 +9,10 @@
 namespace rollwell {
 
 using Policy = std::function<Advice(const Position&)>;
+
+// Milliseconds of processor time this program has used: decisions are timed
+// by the processor they take, as the machine may be shared with other work.
+double CpuMs();
 
 // A solitaire game played on a bare sheet by the rules of the column orders
 // and the Announce column, without the engine: fast enough for self-play.
