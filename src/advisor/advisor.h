@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace rollwell {
 
@@ -51,7 +52,22 @@ struct Advice {
 };
 
 // The move that maximises the expected final grand total at the given
-// strength. Pure: the same position always gets the same advice.
+// strength. Pure: the same position always gets the same advice (in Yahtzee
+// the Strong advice improves once the solved values are ready). Easy leaves
+// expectedFinal and expectedGain at 0: it does not look ahead.
 Advice Advise(const Position& position, Strength strength = Strength::Strong);
+
+// Yahtzee is played perfectly from values solved once per user and kept in a
+// file in `folder` (about 16 MB for each number of dice). This returns at
+// once: a background thread loads the file, or solves the values (about half
+// a minute for five dice and a minute and a half for six, on one core) and
+// saves them. Until they are ready the advisor values a Yahtzee sheet as it
+// does a Yamb column. `firstDice` (5 or 6) is prepared first.
+void PrepareYahtzeeValues(const std::string& folder, int firstDice = 5);
+bool YahtzeeValuesReady(int dice);
+// Stops the background work and waits for it; call before the program ends.
+void StopPreparingYahtzeeValues();
+// Waits until both tables are ready (for the benchmark).
+void WaitForYahtzeeValues();
 
 } // namespace rollwell

@@ -12,7 +12,9 @@ Position PositionFrom(const Settings& settings, const GameState& game, const Tur
     p.diceValues = turn.DiceValues;
     p.held = turn.DiceHeld;
     p.rollCount = turn.RollCount;
-    if (turn.Announced && turn.CurrentColumn == 4) p.announcedRow = turn.CurrentRow;
+    // A standing announcement (a turn reopened by Undo) places like a fresh one.
+    if ((turn.Announced || turn.AnnounceStanding) && turn.CurrentColumn == 4 && turn.RollCount > 0)
+        p.announcedRow = turn.CurrentRow;
     return p;
 }
 
