@@ -153,6 +153,10 @@ void MainWindow::connectWindows(Audio* audio) {
     onWebSite = [] { openWebSite(); };
     onContact = [] { contactAuthor(); };
     confirmExit = [this] { return rollwell::confirmExit(this, settings_); };
+    connect(board_, &BoardView::firstPainted, this, [this] {
+        painted_ = true;
+        QTimer::singleShot(0, this, &MainWindow::prepareAdvisor);
+    });
     if (audio != nullptr) {
         // The effects are loaded once the board is on the screen.
         connect(board_, &BoardView::firstPainted, this,
@@ -306,7 +310,16 @@ void MainWindow::placeOnScreen() {
     move(area.left() + toPixels(std::max(0, left)), area.top() + toPixels(std::max(0, top)));
 }
 
+// Off the start path: the first Yahtzee game after the board is on the
+// screen, at start or after the options, asks for the solved values.
+void MainWindow::prepareAdvisor() {
+    if (!painted_ || advisorPrepared_ || !prepareYahtzee || settings_.isYamb()) return;
+    advisorPrepared_ = true;
+    prepareYahtzee(settings_.sixDice() ? 6 : 5);
+}
+
 void MainWindow::sync() {
+    prepareAdvisor();
     const Board& b = engine_->board();
     board_->sync(b);
     menus_->sync(b);

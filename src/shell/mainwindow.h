@@ -49,6 +49,10 @@ class MainWindow : public QMainWindow, public PlatformHost {
     std::function<void()> onHelp, onAbout, onWebSite, onContact;
     // Asked before the window closes; true lets it close.
     std::function<bool()> confirmExit;
+    // Readies the advisor's solved Yahtzee values in the background, given
+    // the number of dice to ready first; asked once, after the first paint,
+    // when a Yahtzee game is in force.
+    std::function<void(int dice)> prepareYahtzee;
 
     QWidget* ownerWindow() override { return this; }
     void syncAndPaint() override;
@@ -68,6 +72,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void tick(int timer);
     void releaseWaiting();
     void placeOnScreen();
+    void prepareAdvisor();
 
     Settings& settings_;
     std::unique_ptr<QtPlatform> platform_;
@@ -85,6 +90,8 @@ class MainWindow : public QMainWindow, public PlatformHost {
     bool shownStatusBar_ = true;
     bool closing_ = false;
     bool closeWaiting_ = false;
+    bool painted_ = false;
+    bool advisorPrepared_ = false;
 };
 
 } // namespace rollwell

@@ -24,7 +24,7 @@ TEST_P(Computer, PlaysPlayerTwoThroughWholeGamesUnderEveryRule) {
         std::tuple(m.columns, m.dice, 2);
     settings.Player2Computer = true;
     settings.ComputerStrength = m.strength;
-    Bot bot(settings, {7, true, 0.25, 0.5, 0.2, 0.05, 0.004, 0.5, 0.5});
+    Bot bot(settings, {7, true, 0.25, 0.5, 0.2, 0.05, 0.0005, 0.5, 0.5});
     int finished = 0, games = 0;
     for (; games < 6 && finished < (m.columns == 1 ? 3 : 1); ++games) {
         const int placements = bot.playGame();
