@@ -216,7 +216,7 @@ void MainWindow::forward(const std::function<void(Engine&)>& handler) {
 }
 
 void MainWindow::tick(int timer) {
-    if (busy_ > 0) {
+    if (busy_ > 0 || (askingToClose_ && static_cast<size_t>(timer) == kComputerTimer)) {
         tickWaiting_[static_cast<size_t>(timer)] = true;
         return;
     }
@@ -277,8 +277,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (confirmExit && !confirmExit()) {
+    // The computer does not play on behind the question.
+    askingToClose_ = true;
+    const bool leave = !confirmExit || confirmExit();
+    askingToClose_ = false;
+    if (!leave) {
         event->ignore();
+        releaseWaiting();
         return;
     }
     closing_ = true;

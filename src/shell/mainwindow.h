@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     bool shownStatusBar_ = true;
     bool closing_ = false;
     bool closeWaiting_ = false;
+    bool askingToClose_ = false;
     bool painted_ = false;
     bool advisorPrepared_ = false;
 };
