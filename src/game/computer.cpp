@@ -42,7 +42,7 @@ void Engine::tmrComputer_Timer() {
     if (!board_.windowEnabled) return;
     const bool handOver = computerNext();
     int wait = kLookAtRoll;
-    if (advisor_ && (handOver || computerOnTurn())) {
+    if (handOver || computerOnTurn()) {
         computerActing_ = true;
         if (handOver) {
             RollRequest();
@@ -70,11 +70,11 @@ void Engine::tmrComputer_Timer() {
 }
 
 // Holds the dice the advisor keeps and rolls next, or lights the cell it
-// takes. A choice the board does not offer falls back to the offered cell
-// that scores most now.
+// takes. A choice the board does not offer (or no advisor at all) falls back
+// to the offered cell that scores most now.
 int Engine::computerDecides() {
     const auto strength = static_cast<Strength>(std::clamp(settings_.ComputerStrength, 1, 3));
-    const Advice a = advisor_(*this, strength);
+    const Advice a = advisor_ ? advisor_(*this, strength) : Advice{Action::Place};
     const bool mayRoll = turn_.RollCount < 3 && !game_.RollingBlocked && !announceForced();
     if (a.action == Action::Roll && mayRoll) {
         for (int i = 0; i < game_.diceInPlay(); ++i) {

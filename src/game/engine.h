@@ -98,7 +98,8 @@ class Engine {
     void setWindowEnabled(bool on) { board_.windowEnabled = on; }
 
     // The move advisor, given by whoever builds the engine: Suggest a Move and
-    // the computer player ask it. Without one neither acts.
+    // the computer player ask it. Without one there are no suggestions and the
+    // computer takes the cell that scores most after its first roll.
     using AdviceSource = std::function<Advice(const Engine&, Strength)>;
     void setAdvisor(AdviceSource advisor) { advisor_ = std::move(advisor); }
 
