@@ -8,9 +8,11 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The screen-reader test: a virtual screen, a session bus and AT-SPI.
+  xvfb xauth xdotool dbus at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = "--look" ]; then
-  packages+=(xvfb xauth xdotool imagemagick)
+  packages+=(imagemagick)
 fi
 
 missing=()

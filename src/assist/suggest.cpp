@@ -65,7 +65,7 @@ void Engine::showAdvice(const AdviceMarks& marks, const std::string& text) {
     message.visible = true;
     message.width = board_.StatusPanel(1).width + board_.StatusPanel(3).width;
     board_.StatusPanel(1).visible = board_.StatusPanel(3).visible = false;
-    advicePanelsLent_ = true;
+    board_.adviceLendsPanels = true;
 }
 
 // A move, a roll, Undo or a new game makes the suggestion old.
@@ -74,12 +74,12 @@ void Engine::clearAdvice() {
     if (adviceText_.empty()) return;
     Panel& message = board_.StatusPanel(2);
     if (message.text == adviceText_) message.text = textBeforeAdvice_;
-    if (advicePanelsLent_) {
+    if (board_.adviceLendsPanels) {
         for (int n = 1; n <= 3; ++n)
             std::tie(board_.StatusPanel(n).visible, board_.StatusPanel(n).width) =
                 panelsBeforeAdvice_[n - 1];
     }
-    advicePanelsLent_ = false;
+    board_.adviceLendsPanels = false;
     adviceText_.clear();
 }
 

@@ -50,6 +50,8 @@ struct RollButton {
 struct Switch {
     bool visible = false;
     bool enabled = true;
+    std::string caption; // the hand-over button names the player who comes next
+    bool operator==(const Switch&) const = default;
 };
 
 struct CaptionedSwitch {
@@ -100,6 +102,15 @@ struct AdviceMarks {
     bool operator==(const AdviceMarks&) const = default;
 };
 
+// The keyboard's cell cursor: a column 1..4 and a row, or column 0 for none.
+// It stands only on a cell that can take the roll.
+struct CellCursor {
+    int column = 0;
+    int row = 0;
+    explicit operator bool() const { return column != 0; }
+    bool operator==(const CellCursor&) const = default;
+};
+
 // What every control of the main window shows. The engine writes it; the
 // window mirrors it after every event.
 struct Board {
@@ -107,6 +118,7 @@ struct Board {
     TextLabel lblGrandTotal;
     std::array<TextLabel, kRowCount> lblTip{}; // hint labels; Shape12 follows their visibility
     std::array<RowCaption, kRowCount> lblOption{};
+    CellCursor cellCursor;
 
     std::array<DiePicture, kMaxDice> picDice{};
     std::array<DiePicture, kMaxDice> PicDiceOff{};
@@ -133,6 +145,9 @@ struct Board {
     ToolButton tbSuggest;
 
     AdviceMarks advice;
+    // A suggestion in a two-player game has the room of the name and score
+    // panels; the name stays on the board.
+    bool adviceLendsPanels = false;
     // While the computer plays its turn the board takes no clicks.
     bool boardLocked = false;
 

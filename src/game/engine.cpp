@@ -1,5 +1,6 @@
 #include "game/engine.h"
 
+#include "game/keys.h"
 #include "sheet/scoring.h"
 
 #include <cstdio>
@@ -218,10 +219,16 @@ void Engine::ShowOtherSheet() {
 }
 
 void Engine::Form_KeyPress(int code) {
-    if (code == 32) {
+    if (code == kKeySpace) {
         platform_.MinimizeWindow();
-    } else if (code == 13) {
-        if (board_.picRollDices.enabled && !board_.cmdShowNextBoard.visible) RollRequest();
+    } else if (code == kKeyReturn) {
+        // Enter fills (or announces) the cell under the keyboard's cursor;
+        // without one it rolls or hands over.
+        if (const CellCursor cell = board_.cellCursor) {
+            cellClick(cell.column, cell.row);
+        } else if (board_.picRollDices.enabled && !board_.cmdShowNextBoard.visible) {
+            RollRequest();
+        }
     }
 }
 
@@ -274,6 +281,7 @@ MsgAnswer Engine::message(std::string_view title, std::string_view text, MsgButt
 }
 
 void Engine::syncSheet() {
+    dropStaleCursor();
     const PlayerSheet& s = sheet_();
     if (syncedSheet_ && *syncedSheet_ == s) return;
     syncedSheet_ = s;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rollwell {
 
@@ -32,6 +33,9 @@ class Engine {
     // Window life.
     void Form_Load();
     void Form_KeyPress(int code);
+    // Keys that carry no character: the dice keys, the cell cursor's arrows,
+    // Tab and Esc. Key codes as in keys.h; `shift` holds kShiftMask.
+    void Form_KeyDown(int keyCode, int shift);
     void tmrTimeElapsed_Timer();
 
     // New game.
@@ -120,6 +124,15 @@ class Engine {
 
   private:
     friend class EngineProbe; // tests reach private steps through it
+
+    // The keyboard's cell cursor.
+    bool offered(CellCursor cell) const;
+    std::vector<CellCursor> offeredCells() const;
+    void placeCursor(CellCursor cell);
+    void moveCursorAcross(int step);
+    void moveCursorAlong(int step);
+    void stepCursor(int step);
+    void dropStaleCursor();
 
     // Game state steps.
     void EndTurn();
@@ -212,7 +225,6 @@ class Engine {
     bool computerRollPending_ = false; // its holds are shown; the roll comes next
     std::string adviceText_;           // the suggestion in the message panel
     std::string textBeforeAdvice_;     // what the panel showed before it
-    bool advicePanelsLent_ = false;    // it has the room of panels 1 and 3
     std::array<std::pair<bool, int>, 3> panelsBeforeAdvice_{}; // shown, width
 };
 

@@ -4,11 +4,15 @@
 
 namespace rollwell {
 
-// The window converts twips to pixels here and nowhere else.
+// The window converts twips to pixels here and nowhere else: 15 twips make a
+// pixel at the designed size, and the board size in force (a percentage the
+// window sets) scales every measure alike, so the whole window grows as one.
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int toPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+int toPixels(int twips);
+int pixelScale(); // percent
+void setPixelScale(int percent);
+// A font's or a picture's size in pixels, given at the designed size.
+int scaledPixels(int pixels);
 
 // A rectangle in twips, in the coordinates of the main window's client area.
 struct Box {
@@ -139,9 +143,11 @@ struct SheetLayout {
         if (row < 8) return 2674 + kRowHeight * (row - 6);
         return 3424 + kRowHeight * (row - 8);
     }
-    // Roll light k (0..2) in the calm strip at the foot of the roll button.
+    // The calm strip at the foot of the roll button that holds the roll lights.
+    static constexpr int kRollLightStrip = 390;
+    // Roll light k (0..2) in that strip.
     static constexpr Box rollLight(int k, const Box& rollButton) {
-        constexpr int size = 240, gap = 120, strip = 390;
+        constexpr int size = 240, gap = 120, strip = kRollLightStrip;
         const int left = rollButton.left + (rollButton.width - (3 * size + 2 * gap)) / 2;
         return {left + k * (size + gap),
                 rollButton.top + rollButton.height - strip + (strip - size) / 2, size, size};

@@ -25,6 +25,7 @@ void Engine::cellClick(int column, int index) {
 
 void Engine::clickCell(int column, int index) {
     clearAdvice();
+    placeCursor({}); // a placement or an announcement takes the keyboard's cursor away
     if (column == 4) {
         oblgClick(index);
     } else {
@@ -146,7 +147,10 @@ void Engine::PlaceScore(int column, int index) {
     if (end.endPlacement) return;
 
     turn_.RedoPlacement = false;
-    if (twoPlayers() && end.offerHandOver) board_.cmdNextPlayer.visible = true;
+    if (twoPlayers() && end.offerHandOver) {
+        board_.cmdNextPlayer.visible = true;
+        board_.cmdNextPlayer.caption = game_.CurrentPlayer == 1 ? player2Name() : settings_.Player1;
+    }
     if (computerNext()) startComputer();
     if (!announceColumn) turn_.HintAllowed = false;
 

@@ -1,9 +1,25 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace rollwell {
+
+// The board sizes offered, in percent of the designed size.
+inline constexpr std::array<int32_t, 5> kBoardSizes = {100, 125, 150, 175, 200};
+
+// The offered size `step` places from `current` (kept within the offered
+// sizes); step 0 is the designed size.
+constexpr int32_t StepBoardSize(int32_t current, int step) {
+    if (step == 0) return kBoardSizes.front();
+    size_t at = 0;
+    for (size_t k = 0; k < kBoardSizes.size(); ++k)
+        if (kBoardSizes[k] <= current) at = k;
+    if (step < 0) return kBoardSizes[at > 0 ? at - 1 : 0];
+    return kBoardSizes[at + 1 < kBoardSizes.size() ? at + 1 : at];
+}
 
 // The options kept per user. Loaded once at start, saved at the end;
 // while the program runs these in-memory values are the truth.
@@ -22,6 +38,7 @@ struct Settings {
     bool ConfirmQuitGame = true;
     bool SoundOnExit = true;
     bool ShowGridLines = true;
+    int32_t BoardSize = 100; // percent, one of kBoardSizes
     // The computer plays Player 2 of a two-player game, at this strength:
     // 1 Easy, 2 Normal, 3 Strong.
     bool Player2Computer = false;

@@ -1,6 +1,9 @@
 #include "shell/mainwindow.h"
 
+#include "game/keys.h"
+
 #include "shell/art/artwork.h"
+#include "shell/board/boardaccessible.h"
 #include "shell/board/boardview.h"
 #include "shell/chrome/menus.h"
 #include "shell/chrome/statusbar.h"
@@ -49,6 +52,31 @@ constexpr std::array<TimerTick, 5> kTimers = {{
 // shaken the dice for a while.
 constexpr size_t kComputerTimer = 4;
 
+// The engine's key code of a key that plays the board, or 0.
+int boardKeyCode(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
+    const int k = key.key();
+    if (k == Qt::Key_Backtab || (k == Qt::Key_Tab && (mods & ~Qt::ShiftModifier) == 0))
+        return kKeyTab;
+    if (mods != Qt::NoModifier) return 0;
+    if (k >= Qt::Key_1 && k <= Qt::Key_6) return (keypad ? kKeyNumpad1 : kKey1) + (k - Qt::Key_1);
+    switch (k) {
+    case Qt::Key_Escape:
+        return kKeyEscape;
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Down:
+        return kKeyDown;
+    default:
+        return 0;
+    }
+}
+
 bool isInput(QEvent::Type t) {
     switch (t) {
     case QEvent::MouseButtonPress:
@@ -71,6 +99,8 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
                        QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmRollwell"));
+    setPixelScale(kBoardSizes.front()); // the fit to the screen is measured at the designed size
+    installBoardAccessibility();        // before any control is asked about
     setWindowIcon(artIcon(QStringLiteral("rollwell")));
     platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
     platform_->setAudio(audio);
@@ -96,6 +126,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
 
     connectBoard();
     connectWindows(audio);
+    addBoardSizeKeys();
     qApp->installEventFilter(this);
     forward([](Engine& e) { e.Form_Load(); });
     placeOnScreen();
@@ -257,12 +288,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // The window sees every key first: Enter rolls or hands over, Space
         // minimises, whichever control has the focus.
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (qobject_cast<QMenuBar*>(widget) != nullptr) return false; // its own arrows
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            forward([](Engine& e) { e.Form_KeyPress(13); });
+            forward([](Engine& e) { e.Form_KeyPress(kKeyReturn); });
             return true;
         }
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            forward([](Engine& e) { e.Form_KeyPress(32); });
+            forward([](Engine& e) { e.Form_KeyPress(kKeySpace); });
+            return true;
+        }
+        // The dice keys, the cell cursor's arrows, Tab and Esc play the board.
+        if (const int code = boardKeyCode(*key)) {
+            const bool back = key->key() == Qt::Key_Backtab;
+            const int shift = back || key->modifiers().testFlag(Qt::ShiftModifier) ? kShiftMask : 0;
+            forward([code, shift](Engine& e) { e.Form_KeyDown(code, shift); });
             return true;
         }
     }
@@ -301,18 +340,108 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     sync();
+    keepOnScreen();
 }
 
 void MainWindow::placeOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
-    // Centred across the screen, a little above the middle.
-    const int screenW = area.width() * kTwipsPerPixel;
-    const int screenH = area.height() * kTwipsPerPixel;
-    const int left = (screenW - engine_->board().windowWidth) / 2;
-    const int top = static_cast<int>((screenH - 8100) / 4.3);
-    move(area.left() + toPixels(std::max(0, left)), area.top() + toPixels(std::max(0, top)));
+    // Centred across the screen, a little above the middle; the screen is
+    // measured in pixels, the window at the board size in force.
+    const int left = (area.width() - toPixels(engine_->board().windowWidth)) / 2;
+    const int top = static_cast<int>((area.height() - toPixels(8100)) / 4.3);
+    move(area.left() + std::max(0, left), area.top() + std::max(0, top));
+}
+
+// Ctrl+Plus (also Ctrl+= and the keypad's plus), Ctrl+Minus and Ctrl+0 change
+// the board size; they wait for a running handler like any other command.
+void MainWindow::addBoardSizeKeys() {
+    const auto ctrl = [](Qt::Key key) {
+        return QList<QKeySequence>{
+            QKeySequence(QKeyCombination(Qt::ControlModifier, key)),
+            QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, key))};
+    };
+    const std::array<std::pair<int, QList<QKeySequence>>, 3> keys = {{
+        {1,
+         ctrl(Qt::Key_Plus) << QKeySequence(QKeyCombination(Qt::ControlModifier, Qt::Key_Equal))},
+        {-1, ctrl(Qt::Key_Minus)},
+        {0, ctrl(Qt::Key_0)},
+    }};
+    for (const auto& [step, sequences] : keys) {
+        auto* action = new QAction(this);
+        action->setShortcuts(sequences);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, step = step] {
+            forward([this, step](Engine&) {
+                settings_.BoardSize = StepBoardSize(settings_.BoardSize, step);
+            });
+        });
+    }
+}
+
+// The window's outer size at a board size, measured from its size now.
+bool MainWindow::fitsScreen(int percent) const {
+    const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr) return true;
+    const QRect area = s->availableGeometry();
+    const Board& b = engine_->board();
+    const int scale = pixelScale();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(8, 32);
+    const int menu = menuBar()->sizeHint().height() * percent / scale;
+    const long unit = 100L * kTwipsPerPixel;
+    const int width =
+        static_cast<int>((b.windowWidth - kFrameWidthTwips) * static_cast<long>(percent) / unit);
+    const int height = menu + static_cast<int>((b.windowHeight - kTitleAndMenuTwips) *
+                                               static_cast<long>(percent) / unit);
+    return width + frame.width() <= area.width() && height + frame.height() <= area.height();
+}
+
+// The board size in force: the one chosen, or the largest offered one that the
+// screen's free area holds. Every measure of the window follows from it.
+void MainWindow::applyBoardSize() {
+    int size = kBoardSizes.front();
+    for (const int offered : kBoardSizes)
+        if (offered <= settings_.BoardSize && fitsScreen(offered)) size = offered;
+    settings_.BoardSize = size;
+    shownBoardSize_ = size;
+    if (size == pixelScale() && shownWidth_ != 0) return;
+
+    setPixelScale(size);
+    // The program's font grows with the board: menus, dialogs, status bar.
+    QVariant designed = qApp->property("rollwellDesignedFont");
+    if (!designed.isValid()) {
+        designed = QApplication::font();
+        qApp->setProperty("rollwellDesignedFont", designed);
+    }
+    QFont font = designed.value<QFont>();
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(scaledPixels(font.pixelSize()));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * size / 100.0);
+    }
+    QApplication::setFont(font);
+    menuBar()->setFont(font);
+
+    toolbar_->setIconSize(QSize(scaledPixels(18), scaledPixels(18)));
+    toolbar_->setFixedHeight(toPixels(kToolbarTwips));
+    board_->rescale(toPixels(kToolbarTwips));
+    status_->rescale();
+    shownWidth_ = 0; // the window's own size follows in syncWindow
+    if (isVisible()) QTimer::singleShot(0, this, &MainWindow::keepOnScreen);
+}
+
+void MainWindow::keepOnScreen() {
+    const QScreen* s = screen();
+    if (s == nullptr) return;
+    const QRect area = s->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
 }
 
 // Off the start path: the first Yahtzee game after the board is on the
@@ -325,6 +454,7 @@ void MainWindow::prepareAdvisor() {
 
 void MainWindow::sync() {
     prepareAdvisor();
+    if (settings_.BoardSize != shownBoardSize_) applyBoardSize();
     const Board& b = engine_->board();
     board_->sync(b);
     menus_->sync(b);

@@ -73,6 +73,10 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void releaseWaiting();
     void placeOnScreen();
     void prepareAdvisor();
+    void addBoardSizeKeys();
+    void applyBoardSize();
+    bool fitsScreen(int percent) const;
+    void keepOnScreen();
 
     Settings& settings_;
     std::unique_ptr<QtPlatform> platform_;
@@ -88,6 +92,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     int shownWidth_ = 0;
     int shownHeight_ = 0;
     bool shownStatusBar_ = true;
+    int shownBoardSize_ = 0;
     bool closing_ = false;
     bool closeWaiting_ = false;
     bool askingToClose_ = false;

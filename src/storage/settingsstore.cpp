@@ -127,6 +127,10 @@ Settings LoadSettings(QSettings& store) {
         ReadChoice(store, QStringLiteral("NumberOfColumns"), {1, 4}, s.NumberOfColumns);
     s.ComputerStrength =
         ReadChoice(store, QStringLiteral("ComputerStrength"), {1, 2, 3}, s.ComputerStrength);
+    s.BoardSize =
+        ReadChoice(store, QStringLiteral("BoardSize"),
+                   {kBoardSizes[0], kBoardSizes[1], kBoardSizes[2], kBoardSizes[3], kBoardSizes[4]},
+                   s.BoardSize);
     s.Player1 = NameFromText(ReadRegistryText(store, QStringLiteral("Player1")));
     s.Player2 = NameFromText(ReadRegistryText(store, QStringLiteral("Player2")));
     for (const BooleanField& field : kBooleans) {
@@ -146,6 +150,7 @@ bool SaveSettings(QSettings& store, const Settings& s) {
     WriteRegistryText(store, QStringLiteral("NumberOfColumns"), QString::number(s.NumberOfColumns));
     WriteRegistryText(store, QStringLiteral("ComputerStrength"),
                       QString::number(s.ComputerStrength));
+    WriteRegistryText(store, QStringLiteral("BoardSize"), QString::number(s.BoardSize));
     WriteRegistryText(store, QStringLiteral("Player1"), TextFromName(s.Player1));
     WriteRegistryText(store, QStringLiteral("Player2"), TextFromName(s.Player2));
     for (const BooleanField& field : kBooleans) {

@@ -18,9 +18,9 @@ class Soak : public ::testing::TestWithParam<Kind> {};
 // Random games through the handlers, checking every rule after each event:
 // Undo, Redo, hint requests and hint-mode switches at random moments,
 // "Finish Game?" answered Undo half the time (also when Redo asks it again),
-// turns played for an upper row, and now and then a New Game mid-game. Against
-// the computer the person's clicks and Undo are tried during its turns too,
-// and only the person's results enter the top scores.
+// turns played for an upper row, keys, and now and then a New Game mid-game.
+// Against the computer the person's clicks and Undo are tried during its turns
+// too, and only the person's results enter the top scores.
 TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
     const Kind kind = GetParam();
     Settings settings;
@@ -30,8 +30,8 @@ TEST_P(Soak, RandomGamesWithEveryCommandKeepEveryRule) {
     int finished = 0, bonuses = 0;
     for (unsigned seed = 1; seed <= (kind.computer ? 1u : 6u); ++seed) {
         // Chances of Undo, Redo, a hint, a hint-mode switch, New Game, "Finish Game?"
-        // answered Undo and a turn played for an upper row.
-        Bot bot(settings, {seed, true, 0.25, 0.5, 0.3, 0.05, 0.0007, 0.5, 0.7});
+        // answered Undo, a turn played for an upper row and a key.
+        Bot bot(settings, {seed, true, 0.25, 0.5, 0.3, 0.05, 0.0007, 0.5, 0.7, 0.4});
         for (int game = 0; game < (kind.columns == 1 ? 10 : 3); ++game) { // Yahtzee games are short
             const int placements = bot.playGame();
             if (!bot.engine().game().GameFinished) continue; // abandoned by New Game

@@ -30,21 +30,53 @@ TEST_F(Walk, TwoPlayerYahtzeeToTheWinnerAndBothSheets) {
     EXPECT_EQ(before.toStdString(), std::to_string(engine().run().Player2Total));
 }
 
-TEST_F(Walk, OnePlayerYahtzeeEndsInTheMarquee) {
+TEST_F(Walk, OnePlayerYahtzeeByKeysAloneEndsInTheMarquee) {
     settings.NumberOfColumns = 1;
+    settings.NumberOfDice = 4;
     open();
-    // The first roll by keyboard, the rest by mouse.
-    QTest::keyClick(find("picRollDices"), Qt::Key_Return);
+    waitForBoard();
+    const auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(k), m);
+    };
+    const auto cursor = [&] { return engine().board().cellCursor; };
+    key(Qt::Key_Down); // nothing can take a roll yet: no cursor
+    EXPECT_FALSE(cursor());
+    key(Qt::Key_Return);
     EXPECT_EQ(engine().turn().RollCount, 1);
-    // The row under the mouse is lit in the caption column.
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QCoreApplication::sendEvent(find("cmdRand_3"), &enter);
-    EXPECT_TRUE(find<QLabel>("lblOption_3")->autoFillBackground());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(find("cmdRand_3"), &leave);
-    EXPECT_FALSE(find<QLabel>("lblOption_3")->autoFillBackground());
-    click(offeredCell({3}));
-    playThrough(12);
+    key(Qt::Key_2);
+    key(Qt::Key_6, Qt::KeypadModifier); // five dice: no sixth die to hold
+    EXPECT_EQ(seen({"PicDiceOff_1", "picDice_1", "picDice_0"}), "101");
+    key(Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_TRUE(shown("picDice_1"));
+    // The cursor: the first offered cell, along the rows, round with Shift+Tab.
+    key(Qt::Key_Right);
+    EXPECT_EQ(cursor(), (CellCursor{3, 0}));
+    EXPECT_TRUE(find<QLabel>("lblOption_0")->autoFillBackground()); // its row is lit
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(cursor(), (CellCursor{3, 2}));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(cursor(), (CellCursor{3, 1}));
+    key(Qt::Key_Escape); // no cursor: Enter rolls
+    EXPECT_FALSE(cursor() || find<QLabel>("lblOption_1")->autoFillBackground());
+    key(Qt::Key_Return);
+    EXPECT_EQ(engine().turn().RollCount, 2);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return); // fills the cell under the cursor
+    EXPECT_FALSE(text("lblRand_0").isEmpty());
+    EXPECT_FALSE(cursor());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(text("lblRand_0").isEmpty());
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(text("lblRand_0").isEmpty());
+    for (int turn = 1; turn < kRowCount; ++turn) {
+        key(Qt::Key_Return);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(cursor(), (CellCursor{3, turn}));
+        key(Qt::Key_Return);
+    }
     ASSERT_EQ(script.topScores.size(), 1u);
     // The marquee moves through the message panel on the game-over timer.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !text("StatusBar1_2").trimmed().isEmpty(); }, 5000));
@@ -135,8 +167,38 @@ TEST_F(Walk, MenusToolbarAndAccessibility) {
     click("tbUndo");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(find<QToolButton>("tbRedo")->isEnabled());
-    QAccessibleInterface* die = QAccessible::queryAccessibleInterface(find("picDice_0"));
-    EXPECT_TRUE(die->text(QAccessible::Name).startsWith(QStringLiteral("Die 1, ")));
+
+    // What a screen reader finds: a useful name everywhere, Press only where
+    // it acts, a cell listed once (its label silent while its button shows).
+    struct Seen {
+        const char* control;
+        const char* says;
+        bool press;
+    };
+    const Seen table[] = {
+        {"picDice_0", "Die 1, ", true},
+        {"PicDiceOff_0", "Die 1, ", false}, // the held look, hidden
+        {"cmdUp_0", "Up column, Ones", false},
+        {"picRound_0", "Roll 1 used", false},
+        {"picRoundBG_1", "Roll 2 left", false},
+        {"picRollDices", "Roll the dice, 2 rolls left", true},
+        {"lblDownTot1", "Down column, Sub Total, empty", false},
+        {"lblGrandTotal", "Grand Total, ", false},
+        {"lblTip_6", "Hint, Max, ", false},
+        {"lblHeadOblg", "Announce: announce after the first roll", false},
+        {"tbSound", "Sound effects on", true},
+        {"qt_toolbar_ext_button", "More tools", false}, // Qt's, hidden
+    };
+    for (const Seen& row : table) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(find(row.control));
+        ASSERT_NE(seen, nullptr) << row.control;
+        EXPECT_TRUE(seen->text(QAccessible::Name).startsWith(QLatin1String(row.says)))
+            << row.control << ": " << seen->text(QAccessible::Name).toStdString();
+        const QAccessibleActionInterface* act = seen->actionInterface();
+        EXPECT_EQ(act != nullptr && !act->actionNames().isEmpty(), row.press) << row.control;
+    }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(find("lblDown_0"))->state().invisible);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(find("lblUp_1"))->state().invisible);
     QTest::keyClick(window.get(), Qt::Key_Space); // Space minimises
     EXPECT_TRUE(window->isMinimized());
 }
@@ -152,8 +214,43 @@ QMap<QString, QRect> places(const MainWindow& w) {
     return map;
 }
 
-TEST_F(Walk, LayoutFollowsTheOptionsWithoutDrift) {
+// A 1920 × 1080 screen, room for the larger board sizes.
+class WideWalk : public WindowTest {
+  protected:
+    void SetUp() override {
+        const QByteArray qpa = qgetenv("QT_QPA_PLATFORM");
+        QFile config(dir_.filePath(QStringLiteral("screen.json")));
+        if (qpa == "offscreen" && config.open(QIODevice::WriteOnly)) {
+            config.write(R"({"screens":[{"name":"wide","x":0,"y":0,"width":1920,"height":1080,)"
+                         R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+            config.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+        }
+        WindowTest::SetUp();
+        qputenv("QT_QPA_PLATFORM", qpa);
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+TEST_F(WideWalk, LayoutAt150FollowsTheOptionsWithoutDrift) {
+    settings.BoardSize = 200; // does not fit 1080 pixels: the largest size that does
     open();
+    EXPECT_EQ(settings.BoardSize, 175);
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    const QSize designed = window->size();
+    const int menu = window->menuBar()->height();
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+    ASSERT_EQ(settings.BoardSize, 150);
+    // The whole window grows, menu bar, toolbar and status bar included.
+    EXPECT_NEAR(window->width(), designed.width() * 1.5, 2);
+    EXPECT_NEAR(window->height(), designed.height() * 1.5, 4);
+    EXPECT_NEAR(window->menuBar()->height(), menu * 1.5, 3);
+    EXPECT_EQ(find("picDice_0")->width(), toPixels(810));
+    EXPECT_EQ(find("Toolbar2")->height(), toPixels(600));
+
     const Settings initial = settings;
     const QMap<QString, QRect> yamb = places(*window);
     const int yambHeight = window->height();

@@ -64,12 +64,13 @@ TEST_F(SettingsStore, EveryValueFromText) {
         {"4", 4, 1, 4, 1},       {"1", 5, 1, 1, 1},           {"2", 5, 2, 4, 1},
         {" 2x", 5, 2, 4, -1},    {"", 5, 1, 4, -1},           {"7", 5, 1, 4, 1},
         {"-1", 5, 1, 4, 1},      {"3", 5, 1, 4, 1},           {"0.0", 5, 1, 4, 0},
-        {" FALSE ", 5, 1, 4, 0}, {"99999999999", 5, 1, 4, 1}, {"Jürgen Äält", 5, 1, 4, -1}};
+        {" FALSE ", 5, 1, 4, 0}, {"99999999999", 5, 1, 4, 1}, {"Jürgen Äält", 5, 1, 4, -1},
+        {"150", 5, 1, 4, 1}};
     const char* names[] = {
-        "NumberOfDice", "NumberOfPlayers", "NumberOfColumns", "Player1",
-        "Player2",      "SoundEnabled",    "hintAllways",     "ShowDialog",
-        "ShowSplash",   "ShowStatusBar",   "ConfirmOnExit",   "ConfirmQuitGame",
-        "SoundOnExit",  "ShowGridLines",   "Player2Computer", "ComputerStrength"};
+        "NumberOfDice",    "NumberOfPlayers", "NumberOfColumns", "Player1",       "Player2",
+        "SoundEnabled",    "hintAllways",     "ShowDialog",      "ShowSplash",    "ShowStatusBar",
+        "ConfirmOnExit",   "ConfirmQuitGame", "SoundOnExit",     "ShowGridLines", "BoardSize",
+        "Player2Computer", "ComputerStrength"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         for (const char* name : names)
@@ -81,6 +82,7 @@ TEST_F(SettingsStore, EveryValueFromText) {
         want.ComputerStrength = text == "1" ? 1 : text == "3" ? 3 : 2;
         const QString name = QString::fromUtf8(c.text).leftJustified(10, ' ', true);
         want.Player1 = want.Player2 = name.toStdString();
+        want.BoardSize = std::string_view(c.text) == "150" ? 150 : 100; // an offered size or 100
         for (bool* b : {&want.SoundEnabled, &want.hintAllways, &want.ShowDialog, &want.ShowSplash,
                         &want.ShowStatusBar, &want.ConfirmOnExit, &want.ConfirmQuitGame,
                         &want.SoundOnExit, &want.ShowGridLines, &want.Player2Computer})
@@ -89,7 +91,7 @@ TEST_F(SettingsStore, EveryValueFromText) {
         // Saved as text: numbers in decimal, Booleans as "True"/"False", names of ten.
         store.clear();
         EXPECT_TRUE(SaveSettings(store, want));
-        EXPECT_EQ(store.allKeys().size(), 16);
+        EXPECT_EQ(store.allKeys().size(), 17);
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("NumberOfDice")), QString::number(c.dice));
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("SoundOnExit")),
                   c.boolean == 0 ? QStringLiteral("False") : QStringLiteral("True"));

@@ -2,6 +2,7 @@
 
 #include "support/invariants.h"
 
+#include "game/keys.h"
 #include "sheet/scoring.h"
 
 #include <algorithm>
@@ -82,10 +83,28 @@ bool Bot::clickSomeOfferedCell() {
     auto [c, r] = offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng_)];
     if (upperTurn_ && bestValue > 0) std::tie(c, r) = best;
     if (chance(options_.endGameUndoChance)) platform_.endGameAnswers = {EndGameAnswer::Undo};
-    engine_.cellClick(c, r);
+    chance(options_.keyChance) ? placeByKeys(c, r) : engine_.cellClick(c, r);
     platform_.endGameAnswers.clear();
     after("click " + std::to_string(c) + "/" + std::to_string(r), true);
     return true;
+}
+
+// Tab walks the cursor round the offered cells to the one wanted; Enter fills it.
+void Bot::placeByKeys(int column, int row) {
+    for (int k = 0; k < 2 * kRowCount * kColumnCount; ++k) {
+        if (engine_.board().cellCursor == CellCursor{column, row}) break;
+        engine_.Form_KeyDown(kKeyTab, chance(0.5) ? kShiftMask : 0);
+    }
+    engine_.Form_KeyPress(kKeyReturn);
+}
+
+// Any key of the board: an arrow, Tab, Esc or a die's number.
+void Bot::pressSomeKey() {
+    static constexpr int kKeys[] = {kKeyLeft, kKeyUp,     kKeyRight, kKeyDown,
+                                    kKeyTab,  kKeyEscape, kKey1 + 2, kKeyNumpad1 + 5};
+    const int key = kKeys[std::uniform_int_distribution<size_t>(0, std::size(kKeys) - 1)(rng_)];
+    engine_.Form_KeyDown(key, chance(0.5) ? kShiftMask : 0);
+    after("key " + std::to_string(key));
 }
 
 // Holds the dice of one face (the most common) for an upper row, or now and
@@ -156,6 +175,7 @@ void Bot::step() {
         platform_.endGameAnswers.clear();
         return after("Redo");
     }
+    if (chance(options_.keyChance)) pressSomeKey();
     if (chance(options_.hintChance)) {
         const bool honoured = t.HintAllowed && !e.game().HintsAlways && b.tbHint.enabled;
         e.Toolbar2_ButtonClick("tbHint");

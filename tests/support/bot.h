@@ -19,9 +19,10 @@ class Bot {
         bool checks = true;
         // Chances per decision of the extra moves the soak test mixes in:
         // "Finish Game?" answered Undo (also after Redo), a turn played for an
-        // upper row.
+        // upper row, and keys: a stray cursor key between moves, a cell placed
+        // by the keyboard's cursor and Enter.
         double undoChance = 0, redoChance = 0, hintChance = 0, modeSwitchChance = 0;
-        double newGameChance = 0, endGameUndoChance = 0, upperChance = 0;
+        double newGameChance = 0, endGameUndoChance = 0, upperChance = 0, keyChance = 0;
     };
 
     Bot(const Settings& settings, Options options);
@@ -47,6 +48,8 @@ class Bot {
     void computerStep();
     bool clickSomeOfferedCell();
     void holdSomeDice();
+    void pressSomeKey();
+    void placeByKeys(int column, int row);
     std::span<const int32_t> dice() const {
         return std::span(engine_.turn().DiceValues).first(engine_.game().diceInPlay());
     }

@@ -110,6 +110,10 @@ std::string checkCommands(const Engine& engine) {
     if (engine.game().GameFinished &&
         (b.mnuUndoUndo.enabled || b.mnuUndoRedo.enabled || b.cmdNextPlayer.visible))
         err << "finished game offers Undo, Redo or the hand-over; ";
+    if (b.cellCursor && (!b.cmd(b.cellCursor.column, b.cellCursor.row).visible ||
+                         !b.cmd(b.cellCursor.column, b.cellCursor.row).enabled ||
+                         !b.lblOption[b.cellCursor.row].highlighted))
+        err << "keyboard's cursor off the offered cells or its row not lit; ";
     if (b.cmdNextPlayer.visible && (t.RollCount != 0 || t.Announced))
         err << "hand-over offered in the middle of a turn; ";
     const auto& other = otherSheet(engine);

@@ -33,9 +33,12 @@ const QHash<QString, QColor>& colours() {
         {QStringLiteral("frame"), QColor(150, 184, 222)},
         {QStringLiteral("offer"), QColor(255, 214, 92)},
         {QStringLiteral("offerhover"), QColor(255, 190, 40)},
-        {QStringLiteral("hinttext"), QColor(255, 255, 0)},
-        {QStringLiteral("hintback"), QColor(0, 0, 0)},
-        {QStringLiteral("highlight"), QColor(255, 255, 225)},
+        {QStringLiteral("keycursor"), QColor(176, 24, 24)},
+        // Hints in the sheet's own ink on the lit tiles' cream; the row under
+        // the mouse or the keyboard's cursor in the lit tiles' yellow.
+        {QStringLiteral("hinttext"), QColor(24, 64, 120)},
+        {QStringLiteral("hintback"), QColor(255, 246, 214)},
+        {QStringLiteral("highlight"), QColor(255, 214, 92)},
         {QStringLiteral("highlighttext"), QColor(0, 0, 0)},
         {QStringLiteral("buttontext"), QColor(255, 255, 255)},
         // A suggested move: the dice to hold and the cell to take.

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace rollwell {
 
 namespace {
@@ -86,8 +88,12 @@ void BoardView::paintEvent(QPaintEvent*) {
             mark, artPixmap(QStringLiteral("die%1").arg(r + 1), mark.size(), devicePixelRatioF()));
     }
 
-    // Rules: between the rows, between the columns, and round the cells.
-    p.setPen(QPen(colour(u"frame"), 1));
+    // Rules: between the rows, between the columns, and round the cells. They
+    // are drawn on whole pixels, one pixel wide at the designed size, so they
+    // stay sharp at every board size.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int rule = std::max(1, scaledPixels(1));
+    p.setPen(QPen(colour(u"frame"), rule));
     for (int r = 1; r < kRowCount; ++r) {
         const int y = SheetLayout::rowTop(r);
         p.drawLine(px(g.Picture2.left, y), px(cellsRight, y));
@@ -103,18 +109,19 @@ void BoardView::paintEvent(QPaintEvent*) {
                        px(x, g.lblGrandTotal.top - 20));
         }
     }
-    p.setPen(QPen(colour(u"rule"), 1.5));
+    p.setPen(QPen(colour(u"rule"), 2 * rule));
     p.drawLine(px(g.Line1.x1, g.Line1.y1), px(g.Line1.x2, g.Line1.y2));
     p.drawLine(px(g.Line3.x1, g.Line3.y1), px(g.Line3.x2, g.Line3.y2));
     p.drawLine(px(g.Line4.x1, g.Line4.y1), px(g.Line4.x2, g.Line4.y2));
+    p.setRenderHint(QPainter::Antialiasing);
 
-    // Frames of the hint labels, shown with them: a value stands out on its
-    // dark ground, a row the roll cannot fill keeps only a faint frame.
+    // Frames of the hint labels that hold a value; a row the roll cannot
+    // fill shows nothing.
     for (int r = 0; r < kRowCount; ++r) {
         const TextLabel& tip = b.lblTip[static_cast<size_t>(r)];
-        if (!tip.visible) continue;
-        p.setPen(QPen(tip.text.empty() ? colour(u"frame") : colour(u"offer"), 1));
-        p.setBrush(tip.text.empty() ? QBrush(Qt::NoBrush) : QBrush(colour(u"hintback")));
+        if (!tip.visible || tip.text.empty()) continue;
+        p.setPen(QPen(colour(u"offerhover"), 1));
+        p.setBrush(colour(u"hintback"));
         p.drawRoundedRect(inset(px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20,
                                     SheetLayout::kTipWidth, SheetLayout::kRowHeight - 40}),
                                 0.5),
@@ -123,9 +130,11 @@ void BoardView::paintEvent(QPaintEvent*) {
 
     // The lower part: the double rule under the sheet, the dice tray, the roll
     // button's frame and the bottom rule.
-    p.setPen(QPen(colour(u"frame").darker(130), 1));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour(u"frame").darker(130), rule));
     for (const Segment* s : {&g.Line5, &g.Line6, &g.Line7, &g.Line8, &g.Line12})
         p.drawLine(px(s->x1, s->y1), px(s->x2, s->y2));
+    p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(colour(u"table"));
     p.setPen(QPen(colour(u"frame").darker(140), 1));
     p.drawRoundedRect(inset(px(g.Shape1), 0.5), 8, 8);
@@ -138,7 +147,8 @@ void BoardView::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(inset(px(*frame), -1), 9, 9);
 
     // The board's left and right edges.
-    p.setPen(QPen(colour(u"rule"), 1));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour(u"rule"), rule));
     p.drawLine(px(g.Line9.x1, g.Line9.y1), px(g.Line9.x2, g.Line9.y2));
     p.drawLine(px(g.Line10.x1, g.Line10.y1), px(g.Line10.x2, g.Line10.y2));
     if (!painted_) {

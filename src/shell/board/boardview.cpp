@@ -4,6 +4,7 @@
 
 #include "shell/art/palette.h"
 #include "shell/board/advicemarks.h"
+#include "shell/board/boardaccessible.h"
 #include "shell/board/cellwidget.h"
 #include "shell/board/picturebutton.h"
 
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace rollwell {
 
 namespace {
@@ -19,6 +22,10 @@ namespace {
 // Control-name stems of the four columns, as the rules speak of them.
 constexpr std::array<const char*, kColumnCount> kColumnStem = {"Down", "Up", "Rand", "Oblg"};
 constexpr std::array<const char*, kColumnCount> kColumnTitle = {"Down", "Up", "Free", "Announce"};
+// What each column head says to the mouse and to a screen reader.
+constexpr std::array<const char*, kColumnCount> kColumnHead = {
+    "Down: fill from the top", "Up: fill from the bottom", "Free: any order",
+    "Announce: announce after the first roll"};
 constexpr std::array<const char*, 7> kFaceWord = {"blank", "one",  "two", "three",
                                                   "four",  "five", "six"};
 
@@ -30,28 +37,33 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
 }
 
 // Colour and font of a board label, set directly: cheaper at start-up than a
-// style sheet.
+// style sheet. The size is kept for the designed board and scaled with it.
 void styleLabel(QLabel* l, const char16_t* colour, bool bold, int pixelSize) {
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, paletteColor(QStringView(colour)));
     l->setPalette(pal);
     QFont font = l->font();
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(scaledPixels(pixelSize));
     font.setBold(bold);
     l->setFont(font);
+    l->setProperty("designedPixels", pixelSize);
 }
 
-// The two large buttons over the roll button, styled when first shown.
+// The two large buttons over the roll button, styled when first shown at a
+// board size.
 void styleBigButton(QPushButton* b) {
-    if (b->property("styled").toBool()) return;
-    b->setProperty("styled", true);
+    if (b->property("styledAt").toInt() == pixelScale()) return;
+    b->setProperty("styledAt", pixelScale());
     b->setStyleSheet(
-        QStringLiteral("QPushButton{color:%1;background:%2;border:1px solid %3;border-radius:8px;"
-                       "font-weight:bold;font-size:12px;padding:1px;}"
+        QStringLiteral("QPushButton{color:%1;background:%2;border:%6px solid %3;"
+                       "border-radius:%7px;font-weight:bold;font-size:%8px;padding:1px;}"
                        "QPushButton:hover{background:%4;}QPushButton:pressed{background:%5;}")
             .arg(paletteColor(u"buttontext").name(), paletteColor(u"rule").name(),
                  paletteColor(u"frame").name(), paletteColor(u"rule").lighter(115).name(),
-                 paletteColor(u"rule").darker(120).name()));
+                 paletteColor(u"rule").darker(120).name())
+            .arg(std::max(1, scaledPixels(1)))
+            .arg(scaledPixels(8))
+            .arg(scaledPixels(12)));
 }
 
 QString rollPictureName(RollPicture p) {
@@ -70,8 +82,10 @@ QString rollPictureName(RollPicture p) {
 
 BoardView::BoardView(int top, QWidget* parent) : QWidget(parent), top_(top) {
     setObjectName(QStringLiteral("Board"));
+    installBoardAccessibility();
     createSheet();
     createDice();
+    placeFixed();
     marks_ = new AdviceMarksView(this);
 }
 
@@ -94,12 +108,17 @@ void BoardView::createSheet() {
             lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)] = cell;
             auto* button = new CellWidget(c + 1, r, this);
             button->setObjectName(QStringLiteral("cmd%1_%2").arg(stem).arg(r));
+            cell->setProperty("cellButton", QVariant::fromValue<QObject*>(button));
             cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)] = button;
             connect(button, &QAbstractButton::clicked, this,
                     [this, c, r] { emit cellClicked(c + 1, r); });
             connect(button, &CellWidget::entered, this, &BoardView::cellEntered);
             connect(button, &CellWidget::left, this, &BoardView::cellLeft);
         }
+        auto* head = makeLabel(this, QStringLiteral("lblHead%1").arg(stem), centred);
+        head->setToolTip(QString::fromLatin1(kColumnHead[static_cast<size_t>(c)]));
+        head->setAccessibleName(head->toolTip());
+        head_[static_cast<size_t>(c)] = head;
         tot1_[static_cast<size_t>(c)] =
             makeLabel(this, QStringLiteral("lbl%1Tot1").arg(stem), centred);
         tot2_[static_cast<size_t>(c)] =
@@ -112,6 +131,10 @@ void BoardView::createSheet() {
     }
     grandTotal_ = makeLabel(this, QStringLiteral("lblGrandTotal"), centred);
     styleLabel(grandTotal_, u"totaltext", true, 13);
+    // In a two-player game the player on turn is named large on the board.
+    playerOnTurn_ = makeLabel(this, QStringLiteral("lblPlayerOnTurn"), Qt::AlignCenter);
+    styleLabel(playerOnTurn_, u"buttontext", true, 12);
+    playerOnTurn_->hide();
 
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* caption = makeLabel(this, QStringLiteral("lblOption_%1").arg(r),
@@ -121,28 +144,20 @@ void BoardView::createSheet() {
         option_[static_cast<size_t>(r)] = caption;
         QLabel* tip = makeLabel(this, QStringLiteral("lblTip_%1").arg(r), Qt::AlignCenter);
         styleLabel(tip, u"hinttext", true, 10);
-        tip->setGeometry(px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20,
-                             SheetLayout::kTipWidth, SheetLayout::kRowHeight - 40}));
         tip->hide();
         tip_[static_cast<size_t>(r)] = tip;
     }
-    const auto captionBox = [](int top) {
-        return Box{SheetLayout::kCaptionLeft, top, 1570, SheetLayout::kRowHeight};
-    };
     subTotalCaption_ =
         makeLabel(this, QStringLiteral("lblSubTotal"), Qt::AlignLeft | Qt::AlignVCenter);
     subTotalCaption_->setText(QString::fromLatin1(kSubTotalCaption.data(),
                                                   static_cast<qsizetype>(kSubTotalCaption.size())));
-    subTotalCaption_->setGeometry(px(captionBox(SheetLayout::kSubTotalTop)));
     productCaption_ =
         makeLabel(this, QStringLiteral("lblProduct"), Qt::AlignLeft | Qt::AlignVCenter);
     productCaption_->setText(QString::fromLatin1(kProductCaption.data(),
                                                  static_cast<qsizetype>(kProductCaption.size())));
-    productCaption_->setGeometry(px(captionBox(SheetLayout::kProductTop)));
     label13_ = makeLabel(this, QStringLiteral("Label13"), Qt::AlignLeft | Qt::AlignVCenter);
     label13_->setText(QString::fromLatin1(kColumnTotalCaption.data(),
                                           static_cast<qsizetype>(kColumnTotalCaption.size())));
-    label13_->setGeometry(px(captionBox(SheetLayout::kColumnTotalTop)));
     label2_ = makeLabel(this, QStringLiteral("Label2"), Qt::AlignLeft | Qt::AlignVCenter);
     label2_->setText(QString::fromLatin1(kGrandTotalCaption.data(),
                                          static_cast<qsizetype>(kGrandTotalCaption.size())));
@@ -150,6 +165,39 @@ void BoardView::createSheet() {
         styleLabel(l, u"captiontext", true, 11);
         l->setIndent(4);
     }
+}
+
+// Everything whose place or size the board's geometry does not give: the hint
+// labels, the captions of the total lines and the fonts.
+void BoardView::placeFixed() {
+    for (int r = 0; r < kRowCount; ++r)
+        tip_[static_cast<size_t>(r)]->setGeometry(
+            px({SheetLayout::kTipLeft, SheetLayout::rowTop(r) + 20, SheetLayout::kTipWidth,
+                SheetLayout::kRowHeight - 40}));
+    const auto captionBox = [](int top) {
+        return Box{SheetLayout::kCaptionLeft, top, 1570, SheetLayout::kRowHeight};
+    };
+    subTotalCaption_->setGeometry(px(captionBox(SheetLayout::kSubTotalTop)));
+    productCaption_->setGeometry(px(captionBox(SheetLayout::kProductTop)));
+    label13_->setGeometry(px(captionBox(SheetLayout::kColumnTotalTop)));
+    for (QLabel* l : findChildren<QLabel*>()) {
+        const int designed = l->property("designedPixels").toInt();
+        if (designed == 0) continue;
+        QFont f = l->font();
+        f.setPixelSize(scaledPixels(designed));
+        l->setFont(f);
+    }
+}
+
+void BoardView::rescale(int top) {
+    top_ = top;
+    placeFixed();
+    first_ = true;
+    const Board shown = shown_;
+    sync(shown);
+    for (QPushButton* b : {nextPlayer_, showNextBoard_})
+        if (b->isVisible()) styleBigButton(b);
+    update();
 }
 
 void BoardView::createDice() {
@@ -168,7 +216,6 @@ void BoardView::createDice() {
     roll_ = new PictureButton(this);
     roll_->setObjectName(QStringLiteral("picRollDices"));
     roll_->setCursor(Qt::PointingHandCursor);
-    roll_->setAccessibleName(QStringLiteral("Roll the dice"));
     connect(roll_, &PictureButton::mouseDown, this, &BoardView::rollMouseDown);
     connect(roll_, &PictureButton::mouseUp, this, &BoardView::rollMouseUp);
     for (int k = 0; k < 3; ++k) {
@@ -176,21 +223,27 @@ void BoardView::createDice() {
         lit->setObjectName(QStringLiteral("picRound_%1").arg(k));
         lit->setPictureName(QStringLiteral("roundLit"));
         lit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        lit->setProperty("indicator", true);
         lit->setAccessibleName(QStringLiteral("Roll %1 used").arg(k + 1));
         round_[static_cast<size_t>(k)] = lit;
         auto* unlit = new PictureButton(this);
         unlit->setObjectName(QStringLiteral("picRoundBG_%1").arg(k));
         unlit->setPictureName(QStringLiteral("roundUnlit"));
         unlit->setAttribute(Qt::WA_TransparentForMouseEvents);
+        unlit->setProperty("indicator", true);
         unlit->setAccessibleName(QStringLiteral("Roll %1 left").arg(k + 1));
         roundBG_[static_cast<size_t>(k)] = unlit;
     }
-    nextPlayer_ = new QPushButton(QStringLiteral("Next Player"), this);
+    // Marked as board buttons before anything about them reaches a screen reader.
+    nextPlayer_ = new QPushButton(this);
+    nextPlayer_->setProperty("boardButton", true);
+    nextPlayer_->setText(QStringLiteral("Next Player"));
     nextPlayer_->setObjectName(QStringLiteral("cmdNextPlayer"));
     nextPlayer_->setFocusPolicy(Qt::NoFocus);
     nextPlayer_->hide();
     connect(nextPlayer_, &QPushButton::clicked, this, &BoardView::nextPlayerClicked);
     showNextBoard_ = new QPushButton(this);
+    showNextBoard_->setProperty("boardButton", true);
     showNextBoard_->setObjectName(QStringLiteral("cmdShowNextBoard"));
     showNextBoard_->setFocusPolicy(Qt::NoFocus);
     showNextBoard_->hide();
@@ -206,6 +259,8 @@ void BoardView::placeColumns(const BoardGeometry& g) {
             cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)]->setGeometry(cell);
             lbl_[static_cast<size_t>(c)][static_cast<size_t>(r)]->setGeometry(cell);
         }
+        head_[static_cast<size_t>(c)]->setGeometry(
+            px({span.left, SheetLayout::kHeaderTop, span.width, SheetLayout::kRowHeight}));
         tot1_[static_cast<size_t>(c)]->setGeometry(
             px({span.left, SheetLayout::kSubTotalTop, span.width, SheetLayout::kRowHeight}));
         tot2_[static_cast<size_t>(c)]->setGeometry(
@@ -220,15 +275,25 @@ void BoardView::sync(const Board& b) {
     if (first_ || !(b.geometry == old.geometry)) {
         const BoardGeometry& g = b.geometry;
         placeColumns(g);
-        grandTotal_->setGeometry(px(g.lblGrandTotal));
-        label2_->setGeometry(px(g.Label2));
+        // The grand total and its caption stand in the middle of their band,
+        // which reaches down to the sheet's bottom rule.
+        const int band = g.lblGrandTotal.top - 20;
+        grandTotal_->setGeometry(
+            px({g.lblGrandTotal.left, band, g.lblGrandTotal.width, g.Line4.y1 - band}));
+        playerOnTurn_->setGeometry(px({g.Picture2.left, SheetLayout::kHeaderTop,
+                                       g.Line1.x1 - g.Picture2.left, SheetLayout::kRowHeight}));
+        label2_->setGeometry(px({g.Label2.left, band, g.Label2.width, g.Line4.y1 - band}));
         for (int i = 0; i < kMaxDice; ++i) {
             dice_[static_cast<size_t>(i)]->setGeometry(px(g.picDice[static_cast<size_t>(i)]));
             diceOff_[static_cast<size_t>(i)]->setGeometry(px(g.PicDiceOff[static_cast<size_t>(i)]));
         }
         roll_->setGeometry(px(g.picRollDices));
-        nextPlayer_->setGeometry(px(g.picRollDices).adjusted(6, 30, -6, -30));
-        showNextBoard_->setGeometry(px(g.picRollDices).adjusted(6, 20, -6, -20));
+        // The two big buttons cover the roll art above the roll lights.
+        const QRect art = px({g.picRollDices.left, g.picRollDices.top, g.picRollDices.width,
+                              g.picRollDices.height - SheetLayout::kRollLightStrip});
+        const int in = scaledPixels(3);
+        nextPlayer_->setGeometry(art.adjusted(in, in, -in, -in));
+        showNextBoard_->setGeometry(art.adjusted(in, in, -in, -in));
         for (int k = 0; k < 3; ++k) {
             const QRect light = px(SheetLayout::rollLight(k, g.picRollDices));
             round_[static_cast<size_t>(k)]->setGeometry(light);
@@ -238,7 +303,17 @@ void BoardView::sync(const Board& b) {
     }
     if (first_ || !(b.decorations == old.decorations)) {
         label13_->setVisible(b.decorations.Label13);
+        for (size_t c = 0; c < kColumnCount; ++c)
+            head_[c]->setVisible(b.decorations.imgArrow || (b.decorations.imgArrow2 && c == 2));
         update();
+    }
+    const Panel& player = b.StatusPanel(1);
+    if (first_ || player.text != old.StatusPanel(1).text ||
+        player.visible != old.StatusPanel(1).visible ||
+        b.adviceLendsPanels != old.adviceLendsPanels) {
+        // The player panel's name, large on the board, while the panel is shown.
+        playerOnTurn_->setText(toQString(player.text).trimmed());
+        playerOnTurn_->setVisible((player.visible || b.adviceLendsPanels) && b.statusBarVisible);
     }
     syncSheet(b);
     syncDice(b);
@@ -256,6 +331,7 @@ void BoardView::syncSheet(const Board& b) {
         for (int r = 0; r < kRowCount; ++r) {
             const CellButton& cb = now.cmd[static_cast<size_t>(r)];
             auto* button = cmd_[static_cast<size_t>(c)][static_cast<size_t>(r)];
+            button->setKeyCursor(b.cellCursor == CellCursor{c + 1, r});
             if (first_ || !(cb == was.cmd[static_cast<size_t>(r)])) {
                 button->setPicture(cb.picture);
                 button->setEnabled(cb.enabled);
@@ -345,8 +421,14 @@ void BoardView::syncDice(const Board& b) {
         if (first_ || b.picRoundBG[k] != old.picRoundBG[k])
             roundBG_[k]->setVisible(b.picRoundBG[k]);
     }
-    if (first_ || b.cmdNextPlayer.visible != old.cmdNextPlayer.visible ||
-        b.cmdNextPlayer.enabled != old.cmdNextPlayer.enabled) {
+    if (first_ || !(b.cmdNextPlayer == old.cmdNextPlayer)) {
+        // It names who comes next.
+        const QString next = toQString(b.cmdNextPlayer.caption).trimmed();
+        nextPlayer_->setText(next.isEmpty() ? QStringLiteral("Next Player")
+                                            : QStringLiteral("Next Player\n%1").arg(next));
+        nextPlayer_->setAccessibleName(next.isEmpty()
+                                           ? QStringLiteral("Next Player")
+                                           : QStringLiteral("Next Player: %1").arg(next));
         if (b.cmdNextPlayer.visible) styleBigButton(nextPlayer_);
         nextPlayer_->setEnabled(b.cmdNextPlayer.enabled);
         nextPlayer_->setVisible(b.cmdNextPlayer.visible);
@@ -386,6 +468,26 @@ void BoardView::syncAdvice(const Board& b) {
 }
 
 // What a screen reader says of each cell and die.
+namespace {
+
+QString caption(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())).trimmed();
+}
+
+// "Down column", or "Score" for the single column of Yahtzee.
+QString columnName(const Board& b, size_t c) {
+    return b.geometry.columns[2].width > 600 && c == 2
+               ? QStringLiteral("Score")
+               : QString::fromLatin1(kColumnTitle[c]) + QStringLiteral(" column");
+}
+
+QString valueOrEmpty(const std::string& text) {
+    return text.empty() ? QStringLiteral("empty") : toQString(text);
+}
+
+} // namespace
+
+// What a screen reader says of each cell, total, hint, die and the roll button.
 void BoardView::describe(const Board& b) {
     const Board& old = shown_;
     for (size_t c = 0; c < kColumnCount; ++c) {
@@ -393,13 +495,11 @@ void BoardView::describe(const Board& b) {
             const std::string& text = b.columns[c].lbl[r].text;
             const std::string& tip = b.lblTip[r].text;
             if (!first_ && text == old.columns[c].lbl[r].text && tip == old.lblTip[r].text &&
-                b.columns[c].cmd[r] == old.columns[c].cmd[r])
+                b.columns[c].cmd[r] == old.columns[c].cmd[r] &&
+                b.geometry.columns == old.geometry.columns)
                 continue;
-            const QString column =
-                b.geometry.columns[2].width > 600 && c == 2
-                    ? QStringLiteral("Score")
-                    : QString::fromLatin1(kColumnTitle[c]) + QStringLiteral(" column");
-            QString name = QStringLiteral("%1, %2").arg(column, toQString(b.lblOption[r].text));
+            QString name =
+                QStringLiteral("%1, %2").arg(columnName(b, c), toQString(b.lblOption[r].text));
             QString state = text.empty() ? QStringLiteral("empty") : toQString(text);
             if (!text.empty()) name += QStringLiteral(", ") + toQString(text);
             if (b.columns[c].cmd[r].visible && b.columns[c].cmd[r].enabled)
@@ -409,7 +509,27 @@ void BoardView::describe(const Board& b) {
             cmd_[c][r]->setAccessibleDescription(state);
             lbl_[c][r]->setAccessibleName(name);
         }
+        const std::array<std::pair<const TextLabel*, std::string_view>, 3> totals = {
+            {{&b.columns[c].Tot1, kSubTotalCaption},
+             {&b.columns[c].Tot2, kProductCaption},
+             {&b.columns[c].Tot, kColumnTotalCaption}}};
+        const std::array<QLabel*, 3> widgets = {tot1_[c], tot2_[c], tot_[c]};
+        for (size_t k = 0; k < 3; ++k)
+            widgets[k]->setAccessibleName(QStringLiteral("%1, %2, %3")
+                                              .arg(columnName(b, c), caption(totals[k].second),
+                                                   valueOrEmpty(totals[k].first->text)));
     }
+    grandTotal_->setAccessibleName(QStringLiteral("%1, %2").arg(
+        caption(kGrandTotalCaption), valueOrEmpty(b.lblGrandTotal.text)));
+    for (size_t r = 0; r < kRowCount; ++r)
+        tip_[r]->setAccessibleName(
+            QStringLiteral("Hint, %1, %2")
+                .arg(toQString(b.lblOption[r].text).trimmed(), valueOrEmpty(b.lblTip[r].text)));
+    const auto left = std::count(b.picRoundBG.begin(), b.picRoundBG.end(), true);
+    roll_->setAccessibleName(left == 0 ? QStringLiteral("Roll the dice, no rolls left")
+                             : left == 1
+                                 ? QStringLiteral("Roll the dice, 1 roll left")
+                                 : QStringLiteral("Roll the dice, %1 rolls left").arg(left));
     for (size_t i = 0; i < kMaxDice; ++i) {
         const int face = b.picDice[i].face;
         if (!first_ && face == old.picDice[i].face &&

@@ -28,6 +28,8 @@ class BoardView : public QWidget {
     explicit BoardView(int top, QWidget* parent = nullptr);
 
     void sync(const Board& board);
+    // Lays the board out anew at the board size in force; `top` as above.
+    void rescale(int top);
 
   signals:
     void cellClicked(int column, int row);
@@ -50,6 +52,7 @@ class BoardView : public QWidget {
     QPoint px(int x, int y) const;
     void createSheet();
     void createDice();
+    void placeFixed();
     void syncSheet(const Board& board);
     void syncDice(const Board& board);
     void placeColumns(const BoardGeometry& g);
@@ -65,6 +68,8 @@ class BoardView : public QWidget {
     std::array<std::array<QLabel*, kRowCount>, kColumnCount> lbl_{};
     std::array<QLabel*, kColumnCount> tot1_{}, tot2_{}, tot_{};
     QLabel* grandTotal_ = nullptr;
+    QLabel* playerOnTurn_ = nullptr;
+    std::array<QLabel*, kColumnCount> head_{};
     std::array<QLabel*, kRowCount> option_{};
     std::array<QLabel*, kRowCount> tip_{};
     QLabel* label13_ = nullptr;

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace rollwell {
 
 namespace {
@@ -23,8 +25,9 @@ QString pictureName(CellPicture p) {
 
 CellWidget::CellWidget(int column, int row, QWidget* parent)
     : QAbstractButton(parent), column_(column), row_(row) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::NoFocus); // the keyboard plays through the engine's cell cursor
     setCursor(Qt::PointingHandCursor);
+    setProperty("boardButton", true);
 }
 
 void CellWidget::setPicture(CellPicture picture) {
@@ -33,28 +36,36 @@ void CellWidget::setPicture(CellPicture picture) {
     update();
 }
 
+void CellWidget::setKeyCursor(bool on) {
+    if (keyCursor_ == on) return;
+    keyCursor_ = on;
+    update();
+}
+
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    if (picture_ == CellPicture::imgBut3 && isEnabled()) {
-        // An offered cell: a lit tile, brighter under the mouse or while pressed,
-        // unless the board takes no clicks (the computer is playing).
-        const bool lit = (hover_ || isDown()) &&
-                         !parentWidget()->testAttribute(Qt::WA_TransparentForMouseEvents);
+    if (isEnabled()) {
+        // An offered cell: a lit tile, the same on both boards, brighter under
+        // the mouse, the keyboard's cursor or while pressed; the mouse lights
+        // nothing while the board takes no clicks (the computer is playing).
+        const bool pointed = (hover_ || isDown()) &&
+                             !parentWidget()->testAttribute(Qt::WA_TransparentForMouseEvents);
+        const bool lit = pointed || keyCursor_ || picture_ == CellPicture::img1Column;
         const QColor fill = paletteColor(lit ? u"offerhover" : u"offer");
         p.setPen(QPen(fill.darker(125), 1));
         p.setBrush(fill);
         p.drawRoundedRect(r, 3, 3);
-        return;
+    } else {
+        p.drawPixmap(rect(), artPixmap(pictureName(picture_), size(), devicePixelRatioF()));
     }
-    p.drawPixmap(rect(), artPixmap(pictureName(picture_), size(), devicePixelRatioF()));
-    if (picture_ != CellPicture::imgBut3 && isEnabled()) {
-        // The single-column board: every open row can take the roll; a thin lit
-        // edge on the left says so without hiding the row picture.
-        p.setPen(Qt::NoPen);
-        p.setBrush(paletteColor(u"offer"));
-        p.drawRoundedRect(QRectF(r.left(), r.top(), 4, r.height()), 1.5, 1.5);
+    if (keyCursor_) {
+        // The keyboard's cursor: a thick dark frame that no lit tile hides.
+        const qreal w = std::max<qreal>(2, height() / 8.0);
+        p.setPen(QPen(paletteColor(u"keycursor"), w));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(w / 2, w / 2, -w / 2, -w / 2), 3, 3);
     }
 }
 

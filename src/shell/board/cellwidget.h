@@ -16,6 +16,8 @@ class CellWidget : public QAbstractButton {
     CellWidget(int column, int row, QWidget* parent);
 
     void setPicture(CellPicture picture);
+    // The keyboard's cursor stands on this cell.
+    void setKeyCursor(bool on);
     int column() const { return column_; }
     int row() const { return row_; }
 
@@ -33,6 +35,7 @@ class CellWidget : public QAbstractButton {
     int row_;
     CellPicture picture_ = CellPicture::imgBut3;
     bool hover_ = false;
+    bool keyCursor_ = false;
 };
 
 } // namespace rollwell

@@ -9,6 +9,7 @@ namespace rollwell {
 
 PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
+    setProperty("boardButton", true);
     // Presses that do not come from the mouse (an accessibility client, a
     // test's click()) report the same two steps.
     connect(this, &QAbstractButton::pressed, this, &PictureButton::mouseDown);

@@ -1,5 +1,6 @@
 #include "shell/chrome/menustyle.h"
 
+#include "game/geometry.h"
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
 
@@ -10,8 +11,13 @@
 namespace rollwell {
 
 namespace {
-constexpr int kPictureSize = 16;
-constexpr int kPictureMargin = 5;
+// At the designed board size; the menus grow with the board.
+int pictureSize() {
+    return scaledPixels(16);
+}
+int pictureMargin() {
+    return scaledPixels(5);
+}
 } // namespace
 
 MenuStyle::MenuStyle(QObject* parent)
@@ -34,9 +40,13 @@ void MenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         painter->fillRect(option->rect, pattern(dpr));
         return;
     case PE_FrameMenu:
-        painter->setPen(paletteColor(u"BorderColor"));
+        // A dark edge outside the white frame line keeps the popup apart from
+        // the light board and pattern behind it.
         painter->setBrush(Qt::NoBrush);
+        painter->setPen(paletteColor(u"tabledark"));
         painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->setPen(paletteColor(u"BorderColor"));
+        painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
         return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -77,8 +87,8 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
         return;
     }
     if (!item->icon.isNull()) {
-        const QRect pic(r.left() + kPictureMargin, r.top() + (r.height() - kPictureSize) / 2,
-                        kPictureSize, kPictureSize);
+        const QRect pic(r.left() + pictureMargin(), r.top() + (r.height() - pictureSize()) / 2,
+                        pictureSize(), pictureSize());
         item->icon.paint(painter, pic, Qt::AlignCenter,
                          (option->state & State_Enabled) ? QIcon::Normal : QIcon::Disabled);
     }
@@ -89,7 +99,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
         shortcut = caption.mid(tab + 1);
         caption.truncate(tab);
     }
-    const int textLeft = r.left() + kPictureMargin * 2 + kPictureSize + 4;
+    const int textLeft = r.left() + pictureMargin() * 2 + pictureSize() + 4;
     const QRect textRect(textLeft, r.top(), r.right() - textLeft - 8, r.height());
     painter->drawText(textRect, flags | Qt::AlignLeft, caption);
     if (!shortcut.isEmpty()) painter->drawText(textRect, flags | Qt::AlignRight, shortcut);
@@ -98,7 +108,8 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
 
 int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                            const QWidget* widget) const {
-    if (metric == PM_SmallIconSize) return kPictureSize;
+    if (metric == PM_SmallIconSize) return pictureSize();
+    if (metric == PM_MenuPanelWidth) return 2; // the two frame lines
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

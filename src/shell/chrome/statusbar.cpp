@@ -20,9 +20,6 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     pal.setColor(QPalette::WindowText, paletteColor(u"caption"));
     setPalette(pal);
     setAutoFillBackground(true);
-    QFont small = font();
-    small.setPixelSize(10);
-    setFont(small);
     for (int n = 0; n < 5; ++n) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("StatusBar1_%1").arg(n + 1));
@@ -32,8 +29,17 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
         addWidget(panel, n == 4 ? 1 : 0);
         panels_[static_cast<size_t>(n)] = panel;
     }
-    panels_[4]->setMinimumWidth(toPixels(kClockWidth));
     panels_[4]->setAlignment(Qt::AlignCenter);
+    rescale();
+}
+
+void StatusBar::rescale() {
+    QFont small = font();
+    small.setPixelSize(scaledPixels(10));
+    setFont(small);
+    panels_[4]->setMinimumWidth(toPixels(kClockWidth));
+    for (size_t n = 0; n < 4; ++n)
+        if (!first_) panels_[n]->setFixedWidth(toPixels(shown_[n].width));
 }
 
 void StatusBar::sync(const Board& b) {

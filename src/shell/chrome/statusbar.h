@@ -17,6 +17,8 @@ class StatusBar : public QStatusBar {
   public:
     explicit StatusBar(QWidget* parent);
     void sync(const Board& board);
+    // Fonts and panel widths at the board size in force.
+    void rescale();
 
   private:
     std::array<QLabel*, 5> panels_{};

@@ -61,7 +61,9 @@ Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
         connect(action, &QAction::triggered, this, [this, key] { emit buttonClick(key); });
         buttons_.insert(key, action);
     }
-    soundImage_ = 5;
+    // The first sync gives the sound button its picture and its name.
+    if (auto* more = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More tools"));
 }
 
 void Toolbar::sync(const Board& b) {

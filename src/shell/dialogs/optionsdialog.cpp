@@ -84,6 +84,8 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
     QGroupBox* names = group(page, QStringLiteral(" Players Names "), kRightGroup, 1230, 1000);
     txtName1_ = nameBox(names, "txtName1", 0);
     txtName2_ = nameBox(names, "txtName2", 1);
+    txtName1_->setAccessibleName(QStringLiteral("Player 1 name"));
+    txtName2_->setAccessibleName(QStringLiteral("Player 2 name"));
 
     QGroupBox* general = group(page, QStringLiteral(" General Options "), kLeftGroup, 2340, 1600);
     chkConfirmExit_ =
@@ -114,6 +116,17 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
         {QStringLiteral("Easy"), QStringLiteral("Normal"), QStringLiteral("Strong")});
     cboStrength_->setGeometry(twipsRect(kRightGroup - kLeftGroup + 1100, 300, 1500, 330));
     strengthCaption->setBuddy(cboStrength_);
+
+    // The board size stands beside the buttons, outside the tab.
+    auto* sizeCaption = new QLabel(QStringLiteral("Board Si&ze:"), this);
+    sizeCaption->setGeometry(twipsRect(150, 4740 + kComputerHeight, 1100, 435));
+    cboBoardSize_ = new QComboBox(this);
+    cboBoardSize_->setObjectName(QStringLiteral("cboBoardSize"));
+    cboBoardSize_->setAccessibleName(QStringLiteral("Board size"));
+    for (const int32_t size : kBoardSizes)
+        cboBoardSize_->addItem(QStringLiteral("%1 %").arg(size), size);
+    cboBoardSize_->setGeometry(twipsRect(1250, 4770 + kComputerHeight, 1100, 375));
+    sizeCaption->setBuddy(cboBoardSize_);
 
     auto* ok = new CommandButton(QStringLiteral("cmdOK"), QStringLiteral("  &OK"),
                                  QStringLiteral("ok"), this);
@@ -150,6 +163,7 @@ void OptionsDialog::fill(const Settings& s) {
     } else {
         optShowNone_->setChecked(true);
     }
+    cboBoardSize_->setCurrentIndex(std::max(0, cboBoardSize_->findData(s.BoardSize)));
     playersChanged();
 }
 
@@ -180,6 +194,7 @@ void OptionsDialog::cmdOK_Click() {
     s.ShowSplash = optShowSplash_->isChecked();
     s.Player2Computer = chkComputer_->isChecked();
     s.ComputerStrength = cboStrength_->currentIndex() + 1;
+    s.BoardSize = cboBoardSize_->currentData().toInt();
     accepted_ = s;
     accept();
 }

@@ -52,6 +52,7 @@ class OptionsDialog : public QDialog {
     QRadioButton* optShowDialog_ = nullptr;
     QCheckBox* chkComputer_ = nullptr;
     QComboBox* cboStrength_ = nullptr;
+    QComboBox* cboBoardSize_ = nullptr;
 };
 
 // Shows the options window modally over `owner` (the main window or the
