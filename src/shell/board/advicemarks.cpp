@@ -1,5 +1,6 @@
 #include "shell/board/advicemarks.h"
 
+#include "game/geometry.h"
 #include "shell/art/palette.h"
 
 #include <QPainter>
@@ -27,13 +28,16 @@ void AdviceMarksView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
+    // The rings and the frame grow with the board.
+    const qreal k = pixelScale() / 100.0;
     const QColor colour = paletteColor(u"advice");
-    p.setPen(QPen(colour, 3));
+    p.setPen(QPen(colour, 3 * k));
+    const qreal out = 3.5 * k;
     for (const QRect& die : dice_)
-        p.drawRoundedRect(QRectF(die).adjusted(-3.5, -3.5, 3.5, 3.5), 8, 8);
+        p.drawRoundedRect(QRectF(die).adjusted(-out, -out, out, out), 8 * k, 8 * k);
     if (!cell_.isNull()) {
-        p.setPen(QPen(colour.darker(130), 3));
-        p.drawRoundedRect(QRectF(cell_).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(QPen(colour.darker(130), 3 * k));
+        p.drawRoundedRect(QRectF(cell_).adjusted(0.5, 0.5, -0.5, -0.5), 3 * k, 3 * k);
     }
 }
 
