@@ -31,6 +31,7 @@ void Engine::Toolbar2_ButtonClick(std::string_view key) {
         {"tbUndo", &Board::tbUndo, [](Engine& e) { e.mnuUndoUndo_Click(); }},
         {"tbRedo", &Board::tbRedo, [](Engine& e) { e.mnuUndoRedo_Click(); }},
         {"tbHint", &Board::tbHint, [](Engine& e) { e.HintRequest(); }},
+        {"tbSuggest", &Board::tbSuggest, [](Engine& e) { e.mnuSuggest_Click(); }},
         {"tbSound", &Board::tbSound, [](Engine& e) { e.setSound(!e.run_.SoundOn); }},
         {"tbHelp", &Board::tbHelp, [](Engine& e) { e.mnuQuickStar_Click(); }},
         {"tbExit", &Board::tbExit, [](Engine& e) { e.platform_.CloseMainWindow(); }},
@@ -63,6 +64,8 @@ void Engine::mnuOptions_Click() {
     const int32_t oldColumns = settings_.NumberOfColumns;
     const int32_t oldDice = settings_.NumberOfDice;
     const int32_t oldPlayers = settings_.NumberOfPlayers;
+    const bool oldComputer = settings_.Player2Computer;
+    const bool computerPlayed = settings_.computerPlays();
     const bool oldStatusBar = settings_.ShowStatusBar;
     run_.OpenedFromMain = true;
     run_.OptionsAccepted = false;
@@ -73,9 +76,9 @@ void Engine::mnuOptions_Click() {
         run_.OptionsAccepted = true;
     }
 
-    const bool gameChanged = settings_.NumberOfColumns != oldColumns ||
-                             settings_.NumberOfDice != oldDice ||
-                             settings_.NumberOfPlayers != oldPlayers;
+    const bool gameChanged =
+        settings_.NumberOfColumns != oldColumns || settings_.NumberOfDice != oldDice ||
+        settings_.NumberOfPlayers != oldPlayers || settings_.computerPlays() != computerPlayed;
     if (gameChanged) {
         if (game_.GameStarted) {
             const MsgAnswer answer = message("Start a New Game?",
@@ -102,6 +105,7 @@ void Engine::mnuOptions_Click() {
         settings_.NumberOfColumns = oldColumns;
         settings_.NumberOfDice = oldDice;
         settings_.NumberOfPlayers = oldPlayers;
+        settings_.Player2Computer = oldComputer;
     }
 
     if (settings_.ShowStatusBar != oldStatusBar) ArrangeStatusBar();

@@ -94,7 +94,7 @@ void Engine::showHintMenus() {
 void Engine::cellMouseEntered(int column, int index) {
     if (column < 1 || column > kColumnCount || index < 0 || index >= kRowCount) return;
     CellButton& button = board_.cmd(column, index);
-    if (!button.visible || !button.enabled) return;
+    if (!button.visible || !button.enabled || personLockedOut()) return;
     // A leave that never arrived must not leave a second row marked.
     for (RowCaption& caption : board_.lblOption)
         caption.highlighted = false;

@@ -57,6 +57,7 @@ void shiftLowerBoard(BoardGeometry& g, int direction) {
 } // namespace
 
 void Engine::LayOutBoard() {
+    clearAdvice();
     BoardGeometry& g = board_.geometry;
     BoardDecorations& d = board_.decorations;
 

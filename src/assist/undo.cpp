@@ -20,9 +20,11 @@ void Engine::mnuUndoRedo_Click() {
 void Engine::Undo() {
     PlayerSheet& s = sheet_();
     TurnState& t = turn_;
+    clearAdvice();
 
     t.HintAllowed = !t.HintAllowed;
     board_.cmdNextPlayer.visible = false;
+    board_.tmrComputer.running = false; // the computer no longer plays next
     board_.setUndoEnabled(false);
     if (t.RollsUsed >= 1 && t.RollsUsed <= 3) board_.setRollLights(t.RollsUsed);
     for (int r = 0; r < kRowCount; ++r)
@@ -145,6 +147,7 @@ void Engine::Undo() {
 // again; only its sound stays silent.
 void Engine::Redo() {
     TurnState& t = turn_;
+    clearAdvice();
     t.HintAllowed = !t.HintAllowed;
     // The hand-over button is left to the replayed placement, which offers it
     // when the turn really is over: not after a replayed announcement, nor

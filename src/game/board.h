@@ -93,6 +93,15 @@ struct ColumnControls {
 
 inline constexpr int kMaxDice = 6;
 
+// A suggested move on the board, or the cell the computer is about to fill:
+// the dice to hold are marked and the cell to take (or announce) is framed.
+struct AdviceMarks {
+    std::array<bool, kMaxDice> hold{};
+    int column = 0; // 1..4; 0 when no cell is framed
+    int row = 0;
+    bool operator==(const AdviceMarks&) const = default;
+};
+
 // The keyboard's cell cursor: a column 1..4 and a row, or column 0 for none.
 // It stands only on a cell that can take the roll.
 struct CellCursor {
@@ -132,11 +141,21 @@ struct Board {
     MenuItem mnuHintsByRequest, mnuHintsByRequest2, mnuHintsAllways, mnuHintsAllways2;
     MenuItem mnuSoundsOn, mnuSoundsOn2, mnuSoundsOff, mnuSoundsOff2;
     ToolButton tbNew, tbUndo, tbRedo, tbHint, tbSound{true, 5}, tbHelp, tbExit;
+    MenuItem mnuSuggest;
+    ToolButton tbSuggest;
+
+    AdviceMarks advice;
+    // A suggestion in a two-player game has the room of the name and score
+    // panels; the name stays on the board.
+    bool adviceLendsPanels = false;
+    // While the computer plays its turn the board takes no clicks.
+    bool boardLocked = false;
 
     Timer tmrTimeElapsed{false, 1000};
     Timer tmrRollDice{false, 300};
     Timer tmrAnimation{false, 1};
     Timer tmrGameOver{false, 2000};
+    Timer tmrComputer{false, 1000}; // steps the computer's turn
 
     BoardGeometry geometry;
     BoardDecorations decorations;
@@ -160,6 +179,7 @@ struct Board {
     // Undo and Redo: the menu item and its toolbar button always together.
     void setUndoEnabled(bool on) { mnuUndoUndo.enabled = tbUndo.enabled = on; }
     void setRedoEnabled(bool on) { mnuUndoRedo.enabled = tbRedo.enabled = on; }
+    void setSuggestEnabled(bool on) { mnuSuggest.enabled = tbSuggest.enabled = on; }
     void setRollLights(int lit) {
         for (int k = 0; k < 3; ++k) {
             picRound[k] = k < lit;

@@ -57,6 +57,12 @@ void Engine::NewGame() {
         game_.GameFinished = false;
     }
 
+    // The computer's turn stops where it stands.
+    clearAdvice();
+    board_.tmrComputer.running = false;
+    board_.boardLocked = false;
+    board_.setSuggestEnabled(true);
+
     // A fresh sheet: cells, totals and counters; the other player's sheet is
     // created anew at the first hand-over.
     sheet_() = PlayerSheet{};
@@ -176,7 +182,7 @@ void Engine::HandOver() {
 }
 
 void Engine::ShowPlayerName(int code) {
-    if (code == 2) board_.StatusPanel(1).text = settings_.Player2;
+    if (code == 2) board_.StatusPanel(1).text = player2Name();
     if (code == 3) board_.StatusPanel(1).text = settings_.Player1;
 }
 
@@ -196,7 +202,7 @@ void Engine::ShowOtherSheet() {
     } else {
         board_.cmdShowNextBoard.caption = showPlayer1;
         board_.caption = kPlayer2Caption;
-        board_.StatusPanel(1).text = settings_.Player2;
+        board_.StatusPanel(1).text = player2Name();
         board_.StatusPanel(3).text = std::to_string(run_.Player2Total);
     }
     if (yamb()) {

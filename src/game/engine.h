@@ -1,11 +1,13 @@
 #pragma once
 
+#include "advisor/advisor.h"
 #include "game/board.h"
 #include "game/platform.h"
 #include "game/settings.h"
 #include "game/state.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -99,6 +101,23 @@ class Engine {
     // The about window disables the main window while it is open.
     void setWindowEnabled(bool on) { board_.windowEnabled = on; }
 
+    // The move advisor, given by whoever builds the engine: Suggest a Move and
+    // the computer player ask it. Without one there are no suggestions and the
+    // computer takes the cell that scores most after its first roll.
+    using AdviceSource = std::function<Advice(const Engine&, Strength)>;
+    void setAdvisor(AdviceSource advisor) { advisor_ = std::move(advisor); }
+
+    // Suggest a Move: the best move for the player on turn, shown on the board;
+    // nothing is played.
+    void mnuSuggest_Click();
+    // One step of the computer's turn: hand over and roll, hold, roll, light
+    // a cell, fill it. Each step goes through the handler a click would call.
+    void tmrComputer_Timer();
+    // The computer plays Player 2 and its turn is running.
+    bool computerOnTurn() const;
+    // The person's turn is over and the computer plays next.
+    bool computerNext() const;
+
     // The engine's scorer: values the current dice in a row and keeps the value
     // in LastPlacedScore. Sorts the dice in place unless EvaluateOnly is set.
     int32_t ScoreForRow(int row);
@@ -146,6 +165,17 @@ class Engine {
     void showScorePanel();
     void finishPlacementStep(int index);
 
+    // Suggestions and the computer player.
+    void clearAdvice();
+    void showAdvice(const AdviceMarks& marks, const std::string& text);
+    void startComputer();
+    int computerDecides();
+    std::pair<int, int> bestOfferedCell() const;
+    bool announceForced() const;
+    // A click of the person while the computer plays is not taken.
+    bool personLockedOut() const { return board_.boardLocked && !computerActing_; }
+    std::string player2Name() const;
+
     // Game end.
     void FinishGame();
     bool askEndGame();
@@ -190,6 +220,12 @@ class Engine {
     int windowLeft_ = 0;
     int windowTop_ = 0;
     std::optional<PlayerSheet> syncedSheet_; // the sheet the labels last showed
+    AdviceSource advisor_;
+    bool computerActing_ = false;      // a step of the computer's turn is running
+    bool computerRollPending_ = false; // its holds are shown; the roll comes next
+    std::string adviceText_;           // the suggestion in the message panel
+    std::string textBeforeAdvice_;     // what the panel showed before it
+    std::array<std::pair<bool, int>, 3> panelsBeforeAdvice_{}; // shown, width
 };
 
 } // namespace rollwell

@@ -29,7 +29,10 @@ void Engine::FinishGame() {
     const std::string date = fitToWidth(platform_.Today(), 10);
 
     syncSheet();
-    const ScoreEntryResult result = platform_.RecordResult(table, name, score, date);
+    // The tables hold people's results: the computer's sheet is not entered.
+    ScoreEntryResult result;
+    if (!settings_.computerPlays() || !game_.secondPlayerOnTurn())
+        result = platform_.RecordResult(table, name, score, date);
     const bool saved = !result.errorText;
     run_.LastRank = result.placed ? result.rank : -1;
     if (!saved) {
@@ -61,14 +64,14 @@ void Engine::FinishGame() {
         run_.Player2Total = score;
         WinnerInfo info;
         info.lblPlayer1 = trimRight(settings_.Player1) + "'s Total Score:";
-        info.lblPlayer2 = trimRight(settings_.Player2) + "'s Total Score:";
+        info.lblPlayer2 = trimRight(player2Name()) + "'s Total Score:";
         info.lblScore1 = std::to_string(run_.Player1Total);
         info.lblScore2 = std::to_string(run_.Player2Total);
         if (run_.Player1Total > run_.Player2Total) {
             info.lblWiner = settings_.Player1 + "Wins!";
             playAsync("applause");
         } else if (run_.Player2Total > run_.Player1Total) {
-            info.lblWiner = settings_.Player2 + "Wins!";
+            info.lblWiner = player2Name() + "Wins!";
             playAsync("applause");
         } else {
             info.lblWiner = "It's a Draw!";

@@ -30,6 +30,7 @@ std::vector<CellCursor> Engine::offeredCells() const {
 }
 
 void Engine::Form_KeyDown(int keyCode, int shift) {
+    if (personLockedOut()) return; // the computer is playing
     const int die = keyCode >= kKeyNumpad1 ? keyCode - kKeyNumpad1 : keyCode - kKey1;
     if ((keyCode >= kKey1 && keyCode < kKey1 + kDiceKeys) ||
         (keyCode >= kKeyNumpad1 && keyCode < kKeyNumpad1 + kDiceKeys)) {

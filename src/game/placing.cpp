@@ -18,12 +18,13 @@ void Engine::cmdOblg_Click(int index) {
 void Engine::cellClick(int column, int index) {
     if (column < 1 || column > kColumnCount || index < 0 || index >= kRowCount) return;
     const CellButton& button = board_.cmd(column, index);
-    if (!button.visible || !button.enabled) return;
+    if (!button.visible || !button.enabled || personLockedOut()) return;
     clickCell(column, index);
     syncSheet();
 }
 
 void Engine::clickCell(int column, int index) {
+    clearAdvice();
     placeCursor({}); // a placement or an announcement takes the keyboard's cursor away
     if (column == 4) {
         oblgClick(index);
@@ -148,9 +149,9 @@ void Engine::PlaceScore(int column, int index) {
     turn_.RedoPlacement = false;
     if (twoPlayers() && end.offerHandOver) {
         board_.cmdNextPlayer.visible = true;
-        board_.cmdNextPlayer.caption =
-            game_.CurrentPlayer == 1 ? settings_.Player2 : settings_.Player1;
+        board_.cmdNextPlayer.caption = game_.CurrentPlayer == 1 ? player2Name() : settings_.Player1;
     }
+    if (computerNext()) startComputer();
     if (!announceColumn) turn_.HintAllowed = false;
 
     if (twoPlayers()) {
@@ -198,6 +199,8 @@ Engine::SheetEnd Engine::endOfSheet(int column) {
 }
 
 bool Engine::askEndGame() {
+    // The computer finishes its sheet without asking the person.
+    if (settings_.computerPlays() && game_.secondPlayerOnTurn()) return true;
     syncSheet();
     switch (platform_.ShowEndGameDialog()) {
     case EndGameAnswer::Finish:

@@ -14,6 +14,7 @@ int32_t faceFrom(double r, int faces) {
 } // namespace
 
 void Engine::picRollDices_MouseDown() {
+    if (personLockedOut()) return;
     // A switched-off button keeps its picture: no mouse-up would put it back.
     if (!board_.picRollDices.enabled || !board_.picRollDices.visible) return;
     board_.picRollDices.picture = RollPicture::picRollOn;
@@ -30,6 +31,11 @@ void Engine::cmdNextPlayer_Click() {
 }
 
 void Engine::RollRequest() {
+    // The person's roll or hand-over when the computer plays next lets it
+    // start at once.
+    if (!computerActing_ && computerNext()) return tmrComputer_Timer();
+    if (personLockedOut()) return;
+    clearAdvice();
     int nameCode = 0;
     if (twoPlayers() && board_.cmdNextPlayer.visible) {
         HandOver();
@@ -55,17 +61,10 @@ void Engine::RollRequest() {
     board_.picRollDices.picture = RollPicture::picRollDice;
 
     PlayerSheet& s = sheet_();
-    // Once the last 13 placements must all go to the Announce column, the
-    // second roll is refused until an Announce cell has been announced.
-    if (s.PlacedCount >= 39 && turn_.RollCount == 1 && turn_.CurrentColumn != 4) {
-        int emptyAnnounce = 0;
-        for (int r = 0; r < kRowCount; ++r)
-            emptyAnnounce += s.isEmpty(4, r) ? 1 : 0;
-        if (emptyAnnounce == kYambCells - s.PlacedCount && emptyAnnounce > 1) {
-            rollButtonOff();
-            message("Reminder", "You must announce now!", MsgButtons::Ok, MsgIcon::Exclamation);
-            game_.RollingBlocked = true;
-        }
+    if (announceForced()) {
+        rollButtonOff();
+        message("Reminder", "You must announce now!", MsgButtons::Ok, MsgIcon::Exclamation);
+        game_.RollingBlocked = true;
     }
 
     // The last cell of the sheet in the Announce column is announced for the player.
@@ -237,7 +236,7 @@ void Engine::PicDiceOff_Click(int index) {
 // Holding shows the die in its held look; releasing brings the free look back.
 // While every die is held there is nothing to roll.
 void Engine::setDieHeld(int index, bool held) {
-    if (index < 0 || index >= game_.diceInPlay()) return;
+    if (index < 0 || index >= game_.diceInPlay() || personLockedOut()) return;
     const DiePicture& clicked = held ? board_.picDice[index] : board_.PicDiceOff[index];
     if (!clicked.visible || !clicked.enabled) return;
     turn_.DiceHeld[index] = held;

@@ -21,7 +21,7 @@ constexpr int32_t StepBoardSize(int32_t current, int step) {
     return kBoardSizes[at + 1 < kBoardSizes.size() ? at + 1 : at];
 }
 
-// The fourteen options kept per user, and the board size. Loaded once at start, saved at the end;
+// The options kept per user. Loaded once at start, saved at the end;
 // while the program runs these in-memory values are the truth.
 struct Settings {
     int32_t NumberOfDice = 5;           // index of the last die: 4 = five dice, 5 = six dice
@@ -39,12 +39,17 @@ struct Settings {
     bool SoundOnExit = true;
     bool ShowGridLines = true;
     int32_t BoardSize = 100; // percent, one of kBoardSizes
+    // The computer plays Player 2 of a two-player game, at this strength:
+    // 1 Easy, 2 Normal, 3 Strong.
+    bool Player2Computer = false;
+    int32_t ComputerStrength = 2;
 
     bool operator==(const Settings&) const = default;
 
     bool isYamb() const { return NumberOfColumns != 1; }
     bool sixDice() const { return NumberOfDice == 5; }
     bool twoPlayers() const { return NumberOfPlayers == 2; }
+    bool computerPlays() const { return twoPlayers() && Player2Computer; }
 };
 
 // The top-scores table of a kind of game: Yamb with six dice 1, Yamb with five

@@ -4,6 +4,7 @@
 #include "storage/datafolder.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +16,20 @@ int main(int argc, char* argv[]) {
     // Creating the player touches nothing of the audio back-end; the window
     // loads the effects after its first paint.
     rollwell::SoundPlayer sounds(rollwell::FindDataFolder(QApplication::applicationDirPath()));
-    return rollwell::runRollwell(
+    // The advisor's solved Yahtzee values are kept per user, solved there once.
+    const std::string folder =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
+    const int code = rollwell::runRollwell(
         app,
-        [](rollwell::Settings& settings, rollwell::Audio* audio) -> std::unique_ptr<QWidget> {
-            return std::make_unique<rollwell::MainWindow>(settings, audio);
+        [&folder](rollwell::Settings& settings,
+                  rollwell::Audio* audio) -> std::unique_ptr<QWidget> {
+            auto window = std::make_unique<rollwell::MainWindow>(settings, audio);
+            window->prepareYahtzee = [&folder](int dice) {
+                if (!folder.empty()) rollwell::PrepareYahtzeeValues(folder, dice);
+            };
+            return window;
         },
         &sounds);
+    rollwell::StopPreparingYahtzeeValues();
+    return code;
 }

@@ -41,12 +41,16 @@ struct TimerTick {
     const char* name;
     void (Engine::*handler)();
 };
-constexpr std::array<TimerTick, 4> kTimers = {{
+constexpr std::array<TimerTick, 5> kTimers = {{
     {"tmrTimeElapsed", &Engine::tmrTimeElapsed_Timer},
     {"tmrRollDice", &Engine::tmrRollDice_Timer},
     {"tmrAnimation", &Engine::tmrAnimation_Timer},
     {"tmrGameOver", &Engine::tmrGameOver_Timer},
+    {"tmrComputer", &Engine::tmrComputer_Timer},
 }};
+// The computer's pauses count from the end of its last step, which may have
+// shaken the dice for a while.
+constexpr size_t kComputerTimer = 4;
 
 // The engine's key code of a key that plays the board, or 0.
 int boardKeyCode(const QKeyEvent& key) {
@@ -102,6 +106,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     platform_->setAudio(audio);
     audio_ = audio;
     engine_ = std::make_unique<Engine>(settings_, *platform_);
+    engine_->setAdvisor([](const Engine& e, Strength s) { return Advise(PositionFrom(e), s); });
 
     menus_ = new Menus(this);
     toolbar_ = new Toolbar(this);
@@ -112,7 +117,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     status_ = new StatusBar(this);
     setStatusBar(status_);
 
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < static_cast<int>(kTimers.size()); ++t) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(kTimers[static_cast<size_t>(t)].name));
         timer->setTimerType(Qt::PreciseTimer);
@@ -185,6 +190,7 @@ void MainWindow::connectWindows(Audio* audio) {
     connect(board_, &BoardView::firstPainted, this, [this] {
         painted_ = true;
         QTimer::singleShot(0, this, &MainWindow::readySound);
+        QTimer::singleShot(0, this, &MainWindow::prepareAdvisor);
     });
 }
 
@@ -201,6 +207,7 @@ void MainWindow::menuChosen(const QString& name) {
         {QStringLiteral("mnuQuickStar"), &Engine::mnuQuickStar_Click},
         {QStringLiteral("mnuUndoUndo"), &Engine::mnuUndoUndo_Click},
         {QStringLiteral("mnuUndoRedo"), &Engine::mnuUndoRedo_Click},
+        {QStringLiteral("mnuSuggest"), &Engine::mnuSuggest_Click},
         {QStringLiteral("mnuHintsByRequest2"), &Engine::mnuHintsByRequest2_Click},
         {QStringLiteral("mnuHintsAllways2"), &Engine::mnuHintsAllways2_Click},
         {QStringLiteral("mnuSoundsOn"), &Engine::mnuSoundsOn_Click},
@@ -243,12 +250,14 @@ void MainWindow::forward(const std::function<void(Engine&)>& handler) {
 }
 
 void MainWindow::tick(int timer) {
-    if (busy_ > 0) {
+    if (busy_ > 0 || (askingToClose_ && static_cast<size_t>(timer) == kComputerTimer)) {
         tickWaiting_[static_cast<size_t>(timer)] = true;
         return;
     }
     const auto handler = kTimers[static_cast<size_t>(timer)].handler;
     forward([handler](Engine& e) { (e.*handler)(); });
+    QTimer* q = timers_[static_cast<size_t>(timer)];
+    if (static_cast<size_t>(timer) == kComputerTimer && q->isActive()) q->start();
 }
 
 // Delivers, in order, what arrived while a handler ran.
@@ -262,7 +271,7 @@ void MainWindow::releaseWaiting() {
         closeWaiting_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
     }
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < static_cast<int>(kTimers.size()); ++t) {
         if (!tickWaiting_[static_cast<size_t>(t)]) continue;
         tickWaiting_[static_cast<size_t>(t)] = false;
         if (timers_[static_cast<size_t>(t)]->isActive()) tick(t);
@@ -326,8 +335,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         return;
     }
-    if (confirmExit && !confirmExit()) {
+    // The computer does not play on behind the question.
+    askingToClose_ = true;
+    const bool leave = !confirmExit || confirmExit();
+    askingToClose_ = false;
+    if (!leave) {
         event->ignore();
+        releaseWaiting();
         return;
     }
     closing_ = true;
@@ -453,7 +467,16 @@ void MainWindow::keepOnScreen() {
     if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
 }
 
+// Off the start path: the first Yahtzee game after the board is on the
+// screen, at start or after the options, asks for the solved values.
+void MainWindow::prepareAdvisor() {
+    if (!painted_ || advisorPrepared_ || !prepareYahtzee || settings_.isYamb()) return;
+    advisorPrepared_ = true;
+    prepareYahtzee(settings_.sixDice() ? 6 : 5);
+}
+
 void MainWindow::sync() {
+    prepareAdvisor();
     if (settings_.BoardSize != shownBoardSize_) applyBoardSize();
     const Board& b = engine_->board();
     board_->sync(b);
@@ -494,9 +517,9 @@ void MainWindow::syncWindow(const Board& b) {
 }
 
 void MainWindow::syncTimers(const Board& b) {
-    const std::array<const Timer*, 4> timers = {&b.tmrTimeElapsed, &b.tmrRollDice, &b.tmrAnimation,
-                                                &b.tmrGameOver};
-    for (size_t t = 0; t < 4; ++t) {
+    const std::array<const Timer*, kTimers.size()> timers = {
+        &b.tmrTimeElapsed, &b.tmrRollDice, &b.tmrAnimation, &b.tmrGameOver, &b.tmrComputer};
+    for (size_t t = 0; t < timers.size(); ++t) {
         QTimer* q = timers_[t];
         const Timer& want = *timers[t];
         if (q->interval() != want.interval) q->setInterval(want.interval);

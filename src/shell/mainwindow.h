@@ -49,6 +49,10 @@ class MainWindow : public QMainWindow, public PlatformHost {
     std::function<void()> onHelp, onAbout, onWebSite, onContact;
     // Asked before the window closes; true lets it close.
     std::function<bool()> confirmExit;
+    // Readies the advisor's solved Yahtzee values in the background, given
+    // the number of dice to ready first; asked once, after the first paint,
+    // when a Yahtzee game is in force.
+    std::function<void(int dice)> prepareYahtzee;
 
     QWidget* ownerWindow() override { return this; }
     void syncAndPaint() override;
@@ -68,6 +72,7 @@ class MainWindow : public QMainWindow, public PlatformHost {
     void tick(int timer);
     void releaseWaiting();
     void placeOnScreen();
+    void prepareAdvisor();
     void addBoardSizeKeys();
     void applyBoardSize();
     bool fitsScreen(int percent) const;
@@ -82,8 +87,8 @@ class MainWindow : public QMainWindow, public PlatformHost {
     Menus* menus_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     StatusBar* status_ = nullptr;
-    std::array<QTimer*, 4> timers_{};
-    std::array<bool, 4> tickWaiting_{};
+    std::array<QTimer*, 5> timers_{};
+    std::array<bool, 5> tickWaiting_{};
     std::vector<std::pair<QObject*, QEvent*>> waiting_;
     int busy_ = 0;
     int shownWidth_ = 0;
@@ -93,6 +98,9 @@ class MainWindow : public QMainWindow, public PlatformHost {
     bool closing_ = false;
     bool painted_ = false;
     bool closeWaiting_ = false;
+    bool askingToClose_ = false;
+    bool painted_ = false;
+    bool advisorPrepared_ = false;
 };
 
 } // namespace rollwell

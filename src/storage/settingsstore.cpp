@@ -69,7 +69,7 @@ struct BooleanField {
     bool Settings::*member;
 };
 
-constexpr std::array<BooleanField, 9> kBooleans = {{
+constexpr std::array<BooleanField, 10> kBooleans = {{
     {"SoundEnabled", &Settings::SoundEnabled},
     {"hintAllways", &Settings::hintAllways},
     {"ShowDialog", &Settings::ShowDialog},
@@ -79,6 +79,7 @@ constexpr std::array<BooleanField, 9> kBooleans = {{
     {"ConfirmQuitGame", &Settings::ConfirmQuitGame},
     {"SoundOnExit", &Settings::SoundOnExit},
     {"ShowGridLines", &Settings::ShowGridLines},
+    {"Player2Computer", &Settings::Player2Computer},
 }};
 
 } // namespace
@@ -125,6 +126,8 @@ Settings LoadSettings(QSettings& store) {
         ReadChoice(store, QStringLiteral("NumberOfPlayers"), {1, 2}, s.NumberOfPlayers);
     s.NumberOfColumns =
         ReadChoice(store, QStringLiteral("NumberOfColumns"), {1, 4}, s.NumberOfColumns);
+    s.ComputerStrength =
+        ReadChoice(store, QStringLiteral("ComputerStrength"), {1, 2, 3}, s.ComputerStrength);
     s.BoardSize =
         ReadChoice(store, QStringLiteral("BoardSize"),
                    {kBoardSizes[0], kBoardSizes[1], kBoardSizes[2], kBoardSizes[3], kBoardSizes[4]},
@@ -146,6 +149,8 @@ bool SaveSettings(QSettings& store, const Settings& s) {
     WriteRegistryText(store, QStringLiteral("NumberOfDice"), QString::number(s.NumberOfDice));
     WriteRegistryText(store, QStringLiteral("NumberOfPlayers"), QString::number(s.NumberOfPlayers));
     WriteRegistryText(store, QStringLiteral("NumberOfColumns"), QString::number(s.NumberOfColumns));
+    WriteRegistryText(store, QStringLiteral("ComputerStrength"),
+                      QString::number(s.ComputerStrength));
     WriteRegistryText(store, QStringLiteral("BoardSize"), QString::number(s.BoardSize));
     WriteRegistryText(store, QStringLiteral("Player1"), TextFromName(s.Player1));
     WriteRegistryText(store, QStringLiteral("Player2"), TextFromName(s.Player2));

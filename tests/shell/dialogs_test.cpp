@@ -23,18 +23,25 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
     OptionsDialog dialog(s, true, nullptr);
     auto* bar = find<QCheckBox>(&dialog, "chkShowStatusBar");
     auto* name2 = find<QLineEdit>(&dialog, "txtName2");
-    // Status bar checked, status bar enabled, second name enabled.
+    auto* computer = find<QCheckBox>(&dialog, "chkComputer");
+    auto* strength = find<QComboBox>(&dialog, "cboStrength");
+    // Status bar checked, status bar enabled, second name, computer and its
+    // strength enabled.
     const auto state = [&] {
         return std::string{bar->isChecked() ? 'C' : '-', bar->isEnabled() ? 'E' : '-',
-                           name2->isEnabled() ? 'N' : '-'};
+                           name2->isEnabled() ? 'N' : '-', computer->isEnabled() ? 'K' : '-',
+                           strength->isEnabled() ? 'S' : '-'};
     };
-    EXPECT_EQ(state(), "C-N"); // two players always have the status bar
+    EXPECT_EQ(state(), "C-NK-"); // two players always have the status bar
+    computer->click();           // the computer plays under its own name
+    EXPECT_EQ(state(), "C--KS");
+    strength->setCurrentIndex(0);
     EXPECT_EQ(find<QLineEdit>(&dialog, "txtName1")->text(), QStringLiteral("Player 1"));
     find<QRadioButton>(&dialog, "opt1Player")->click();
-    EXPECT_EQ(state(), "CE-"); // unlocked, the check mark left as it was
+    EXPECT_EQ(state(), "CE---"); // unlocked, the check mark left as it was
     bar->click();
     find<QRadioButton>(&dialog, "opt2Players")->click();
-    EXPECT_EQ(state(), "C-N");
+    EXPECT_EQ(state(), "C--KS");
     find<QRadioButton>(&dialog, "opt1Player")->click();
     bar->click();
 
@@ -56,6 +63,7 @@ TEST_F(Dialogs, OptionsFollowThePlayersAndOkStoresWhatTheWindowShows) {
         std::tuple(4, 1, 1, false, false, true);
     expected.Player1 = "Abcdefghij";
     expected.Player2 = "Bo        "; // the disabled second name is stored too
+    std::tie(expected.Player2Computer, expected.ComputerStrength) = std::tuple(true, 1);
     EXPECT_EQ(*dialog.accepted(), expected);
 }
 

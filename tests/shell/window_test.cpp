@@ -319,5 +319,26 @@ TEST_F(Walk, AboutHoldsUpTheGameWindowOnlyItsCloseBoxToo) {
     EXPECT_EQ(asked, 1);
 }
 
+// F3 marks a suggestion on the board. After the person's placement the
+// computer plays its turn by its own timer; the board takes no click of the
+// person meanwhile, and the computer's move cannot be undone.
+TEST_F(Walk, SuggestionAndTheComputersTurn) {
+    std::tie(settings.NumberOfColumns, settings.NumberOfPlayers, settings.Player2Computer) =
+        std::tuple(1, 2, true);
+    open();
+    roll();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_TRUE(shown("AdviceMarks") && shown("StatusBar1_2"));
+    EXPECT_FALSE(text("StatusBar1_2").isEmpty() || shown("StatusBar1_3"));
+    click(offeredCell({3}));
+    EXPECT_FALSE(shown("AdviceMarks") || shown("StatusBar1_2"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine().computerOnTurn(); }, 5000));
+    click(offeredCell({3}));
+    EXPECT_EQ(engine().sheet().PlacedCount, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !engine().computerOnTurn(); }, 15000));
+    EXPECT_EQ(engine().sheet().PlacedCount, 1);
+    EXPECT_TRUE(shown("cmdNextPlayer") && !action("mnuUndoUndo")->isEnabled());
+}
+
 } // namespace
 } // namespace rollwell

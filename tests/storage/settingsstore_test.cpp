@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
 namespace rollwell {
@@ -50,7 +51,7 @@ TEST_F(SettingsStore, FirstRunAndValuesThatAreNotText) {
     EXPECT_EQ(LoadSettings(), want);
 }
 
-// The same text in all fourteen values. A number the game cannot play and a
+// The same text in every value. A number the game cannot play and a
 // Boolean that is neither "True"/"False" nor a number take their defaults;
 // names are cut or padded to ten characters. What loads saves and loads back.
 TEST_F(SettingsStore, EveryValueFromText) {
@@ -59,22 +60,17 @@ TEST_F(SettingsStore, EveryValueFromText) {
         int32_t dice, players, columns;
         int boolean; // -1: each Boolean keeps its default
     };
-    const Case cases[] = {{"4", 4, 1, 4, 1},
-                          {"1", 5, 1, 1, 1},
-                          {"2", 5, 2, 4, 1},
-                          {" 2x", 5, 2, 4, -1},
-                          {"", 5, 1, 4, -1},
-                          {"7", 5, 1, 4, 1},
-                          {"-1", 5, 1, 4, 1},
-                          {"0.0", 5, 1, 4, 0},
-                          {" FALSE ", 5, 1, 4, 0},
-                          {"99999999999", 5, 1, 4, 1},
-                          {"Jürgen Äält", 5, 1, 4, -1},
-                          {"150", 5, 1, 4, 1}};
-    const char* names[] = {"NumberOfDice", "NumberOfPlayers", "NumberOfColumns", "Player1",
-                           "Player2",      "SoundEnabled",    "hintAllways",     "ShowDialog",
-                           "ShowSplash",   "ShowStatusBar",   "ConfirmOnExit",   "ConfirmQuitGame",
-                           "SoundOnExit",  "ShowGridLines",   "BoardSize"};
+    const Case cases[] = {
+        {"4", 4, 1, 4, 1},       {"1", 5, 1, 1, 1},           {"2", 5, 2, 4, 1},
+        {" 2x", 5, 2, 4, -1},    {"", 5, 1, 4, -1},           {"7", 5, 1, 4, 1},
+        {"-1", 5, 1, 4, 1},      {"3", 5, 1, 4, 1},           {"0.0", 5, 1, 4, 0},
+        {" FALSE ", 5, 1, 4, 0}, {"99999999999", 5, 1, 4, 1}, {"Jürgen Äält", 5, 1, 4, -1},
+        {"150", 5, 1, 4, 1}};
+    const char* names[] = {
+        "NumberOfDice",    "NumberOfPlayers", "NumberOfColumns", "Player1",       "Player2",
+        "SoundEnabled",    "hintAllways",     "ShowDialog",      "ShowSplash",    "ShowStatusBar",
+        "ConfirmOnExit",   "ConfirmQuitGame", "SoundOnExit",     "ShowGridLines", "BoardSize",
+        "Player2Computer", "ComputerStrength"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         for (const char* name : names)
@@ -82,18 +78,20 @@ TEST_F(SettingsStore, EveryValueFromText) {
         Settings want;
         std::tie(want.NumberOfDice, want.NumberOfPlayers, want.NumberOfColumns) =
             std::tuple(c.dice, c.players, c.columns);
+        const std::string_view text(c.text); // a strength is 1..3, else Normal
+        want.ComputerStrength = text == "1" ? 1 : text == "3" ? 3 : 2;
         const QString name = QString::fromUtf8(c.text).leftJustified(10, ' ', true);
         want.Player1 = want.Player2 = name.toStdString();
         want.BoardSize = std::string_view(c.text) == "150" ? 150 : 100; // an offered size or 100
         for (bool* b : {&want.SoundEnabled, &want.hintAllways, &want.ShowDialog, &want.ShowSplash,
                         &want.ShowStatusBar, &want.ConfirmOnExit, &want.ConfirmQuitGame,
-                        &want.SoundOnExit, &want.ShowGridLines})
+                        &want.SoundOnExit, &want.ShowGridLines, &want.Player2Computer})
             *b = c.boolean < 0 ? *b : c.boolean == 1;
         EXPECT_EQ(LoadSettings(store), want);
         // Saved as text: numbers in decimal, Booleans as "True"/"False", names of ten.
         store.clear();
         EXPECT_TRUE(SaveSettings(store, want));
-        EXPECT_EQ(store.allKeys().size(), 15);
+        EXPECT_EQ(store.allKeys().size(), 17);
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("NumberOfDice")), QString::number(c.dice));
         EXPECT_EQ(ReadRegistryText(store, QStringLiteral("SoundOnExit")),
                   c.boolean == 0 ? QStringLiteral("False") : QStringLiteral("True"));

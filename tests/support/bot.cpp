@@ -13,6 +13,7 @@ namespace rollwell {
 Bot::Bot(const Settings& settings, Options options)
     : settings_(settings), platform_(options.seed * 7919u + 13u), engine_(settings_, platform_),
       options_(options), rng_(options.seed) {
+    engine_.setAdvisor([](const Engine& e, Strength s) { return Advise(PositionFrom(e), s); });
     engine_.Form_Load();
 }
 
@@ -124,6 +125,25 @@ void Bot::holdSomeDice() {
     }
 }
 
+// One step of the computer's turn by its timer, or by the person's hand-over
+// click that lets it start at once. The person's clicks and Undo meanwhile
+// change nothing.
+void Bot::computerStep() {
+    Engine& e = engine_;
+    if (e.computerOnTurn()) {
+        const PlayerSheet sheet = e.sheet();
+        const TurnState turn = e.turn();
+        e.mnuUndoUndo_Click();
+        e.picRollDices_MouseUp();
+        e.picDice_Click(0);
+        for (int r = 0; r < kRowCount; ++r)
+            e.cellClick(3, r);
+        fail("clicks during the computer's turn", checkSameMove(sheet, turn, e.sheet(), e.turn()));
+    }
+    e.computerNext() && chance(0.5) ? e.cmdNextPlayer_Click() : e.tmrComputer_Timer();
+    after("computer");
+}
+
 void Bot::step() {
     Engine& e = engine_;
     const Board& b = e.board();
@@ -167,6 +187,7 @@ void Bot::step() {
         toAlways ? e.mnuHintsAllways2_Click() : e.mnuHintsByRequest2_Click();
         after("HintMode", false, toAlways && e.game().GameStarted);
     }
+    if (b.tmrComputer.running) return computerStep();
     if (b.cmdNextPlayer.visible) {
         e.cmdNextPlayer_Click();
         return after("NextPlayer", false, true);

@@ -45,6 +45,7 @@ class Bot {
     void after(const std::string& what, bool cellsMayEmpty = false, bool hintsFresh = false);
     void fail(const std::string& what, const std::string& err);
     void roll();
+    void computerStep();
     bool clickSomeOfferedCell();
     void holdSomeDice();
     void pressSomeKey();

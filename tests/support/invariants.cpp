@@ -119,6 +119,15 @@ std::string checkCommands(const Engine& engine) {
     const auto& other = otherSheet(engine);
     if (other && engine.game().sheets.OtherPlayerTotal != valueOf(other->GrandTotal))
         err << "other player's total wrong; ";
+    // The computer's turn: its board is its own, its moves cannot be taken
+    // back, and its timer runs only while it has something to do.
+    if (b.boardLocked != engine.computerOnTurn())
+        err << "board locked out of the computer's turn; ";
+    if (engine.settings().computerPlays() && engine.game().CurrentPlayer == 2 &&
+        (b.mnuUndoUndo.enabled || b.mnuUndoRedo.enabled))
+        err << "the computer's move can be taken back; ";
+    if (b.tmrComputer.running && !engine.computerOnTurn() && !engine.computerNext())
+        err << "the computer's timer runs with nothing to do; ";
     // A sheet whose result is recorded is never reopened.
     if (engine.sheet().PlacedCount >= PlayerSheet::capacity(engine.settings().NumberOfColumns) &&
         b.mnuUndoUndo.enabled)

@@ -41,6 +41,8 @@ const QHash<QString, QColor>& colours() {
         {QStringLiteral("highlight"), QColor(255, 214, 92)},
         {QStringLiteral("highlighttext"), QColor(0, 0, 0)},
         {QStringLiteral("buttontext"), QColor(255, 255, 255)},
+        // A suggested move: the dice to hold and the cell to take.
+        {QStringLiteral("advice"), QColor(40, 210, 110)},
         // Dialogs.
         {QStringLiteral("scoresbg"), QColor(239, 255, 210)},
         {QStringLiteral("quickstartbg"), QColor(0, 51, 102)},

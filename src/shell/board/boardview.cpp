@@ -3,6 +3,7 @@
 #include "shell/qtext.h"
 
 #include "shell/art/palette.h"
+#include "shell/board/advicemarks.h"
 #include "shell/board/boardaccessible.h"
 #include "shell/board/cellwidget.h"
 #include "shell/board/picturebutton.h"
@@ -85,6 +86,7 @@ BoardView::BoardView(int top, QWidget* parent) : QWidget(parent), top_(top) {
     createSheet();
     createDice();
     placeFixed();
+    marks_ = new AdviceMarksView(this);
 }
 
 QRect BoardView::px(const Box& b) const {
@@ -307,13 +309,15 @@ void BoardView::sync(const Board& b) {
     }
     const Panel& player = b.StatusPanel(1);
     if (first_ || player.text != old.StatusPanel(1).text ||
-        player.visible != old.StatusPanel(1).visible) {
+        player.visible != old.StatusPanel(1).visible ||
+        b.adviceLendsPanels != old.adviceLendsPanels) {
         // The player panel's name, large on the board, while the panel is shown.
         playerOnTurn_->setText(toQString(player.text).trimmed());
-        playerOnTurn_->setVisible(player.visible && b.statusBarVisible);
+        playerOnTurn_->setVisible((player.visible || b.adviceLendsPanels) && b.statusBarVisible);
     }
     syncSheet(b);
     syncDice(b);
+    syncAdvice(b);
     describe(b);
     shown_ = b;
     first_ = false;
@@ -445,6 +449,25 @@ void BoardView::syncDice(const Board& b) {
     }
 }
 
+// The suggestion's marks, over everything else; while the computer plays, the
+// board lets no click through to its controls.
+void BoardView::syncAdvice(const Board& b) {
+    const AdviceMarks& a = b.advice;
+    std::vector<QRect> dice;
+    for (size_t i = 0; i < kMaxDice; ++i)
+        if (a.hold[i]) dice.push_back(px(b.geometry.picDice[i]));
+    QRect cell;
+    if (a.column >= 1 && a.column <= kColumnCount && a.row >= 0 && a.row < kRowCount) {
+        const ColumnSpan span = b.geometry.columns[static_cast<size_t>(a.column - 1)];
+        cell = px({span.left, SheetLayout::rowTop(a.row), span.width, SheetLayout::kRowHeight});
+    }
+    marks_->mark(std::move(dice), cell);
+    if (marks_->isVisible()) marks_->raise(); // a die shown anew stands above it
+    if (first_ || b.boardLocked != shown_.boardLocked)
+        setAttribute(Qt::WA_TransparentForMouseEvents, b.boardLocked);
+}
+
+// What a screen reader says of each cell and die.
 namespace {
 
 QString caption(std::string_view text) {

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace rollwell {
 
+class AdviceMarksView;
 class CellWidget;
 class PictureButton;
 
@@ -55,6 +56,7 @@ class BoardView : public QWidget {
     void syncSheet(const Board& board);
     void syncDice(const Board& board);
     void placeColumns(const BoardGeometry& g);
+    void syncAdvice(const Board& board);
     void describe(const Board& board);
 
     int top_;
@@ -82,6 +84,7 @@ class BoardView : public QWidget {
     std::array<PictureButton*, 3> roundBG_{};
     QPushButton* nextPlayer_ = nullptr;
     QPushButton* showNextBoard_ = nullptr;
+    AdviceMarksView* marks_ = nullptr;
 };
 
 } // namespace rollwell

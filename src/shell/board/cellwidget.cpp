@@ -48,8 +48,11 @@ void CellWidget::paintEvent(QPaintEvent*) {
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
     if (isEnabled()) {
         // An offered cell: a lit tile, the same on both boards, brighter under
-        // the mouse, the keyboard's cursor or while pressed.
-        const bool lit = hover_ || isDown() || keyCursor_ || picture_ == CellPicture::img1Column;
+        // the mouse, the keyboard's cursor or while pressed; the mouse lights
+        // nothing while the board takes no clicks (the computer is playing).
+        const bool pointed = (hover_ || isDown()) &&
+                             !parentWidget()->testAttribute(Qt::WA_TransparentForMouseEvents);
+        const bool lit = pointed || keyCursor_ || picture_ == CellPicture::img1Column;
         const QColor fill = paletteColor(lit ? u"offerhover" : u"offer");
         p.setPen(QPen(fill.darker(125), 1));
         p.setBrush(fill);

@@ -30,6 +30,7 @@ constexpr Item kItems[] = {
     {"", "&Tools", nullptr, nullptr},
     {"mnuUndoUndo", "&Undo", "Ctrl+Z", "undo"},
     {"mnuUndoRedo", "&Redo", "Ctrl+Y", "redo"},
+    {"mnuSuggest", "Su&ggest a Move", "F3", "suggest"},
     {"mnuHyphen2", nullptr, nullptr, nullptr},
     {"mnuHintsByRequest", "Show &Hints by Request", nullptr, "CHECK"},
     {"mnuHintsByRequest2", "S&how Hints by Request", nullptr, nullptr},
@@ -89,6 +90,7 @@ void Menus::sync(const Board& b) {
     const std::pair<const char*, const MenuItem*> items[] = {
         {"mnuUndoUndo", &b.mnuUndoUndo},
         {"mnuUndoRedo", &b.mnuUndoRedo},
+        {"mnuSuggest", &b.mnuSuggest},
         {"mnuHintsByRequest", &b.mnuHintsByRequest},
         {"mnuHintsByRequest2", &b.mnuHintsByRequest2},
         {"mnuHintsAllways", &b.mnuHintsAllways},

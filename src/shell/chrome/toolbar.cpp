@@ -19,17 +19,24 @@ struct Button {
 
 // The buttons in order; separators count as positions.
 constexpr Button kButtons[] = {
-    {"tbNew", "New Game", 1},   {nullptr, nullptr, 0}, {"tbUndo", "Undo", 2},
-    {"tbRedo", "Redo", 3},      {nullptr, nullptr, 0}, {"tbHint", "Show Hints", 4},
-    {"tbSound", "", 5},         {nullptr, nullptr, 0}, {"tbHelp", "Quick Help", 6},
+    {"tbNew", "New Game", 1},
+    {nullptr, nullptr, 0},
+    {"tbUndo", "Undo", 2},
+    {"tbRedo", "Redo", 3},
+    {nullptr, nullptr, 0},
+    {"tbHint", "Show Hints", 4},
+    {"tbSuggest", "Suggest a Move", 9},
+    {"tbSound", "", 5},
+    {nullptr, nullptr, 0},
+    {"tbHelp", "Quick Help", 6},
     {"tbExit", "Exit Game", 7},
 };
 
 // The picture of image n of the toolbar's image list.
 QString toolbarImage(int n) {
-    static const char* const kImages[] = {"",        "new",        "undo", "redo",    "hint",
-                                          "soundOn", "quickstart", "exit", "soundOff"};
-    return n >= 1 && n <= 8 ? QString::fromLatin1(kImages[n]) : QString();
+    static const char* const kImages[] = {"",        "new",        "undo", "redo",     "hint",
+                                          "soundOn", "quickstart", "exit", "soundOff", "suggest"};
+    return n >= 1 && n <= 9 ? QString::fromLatin1(kImages[n]) : QString();
 }
 
 } // namespace
@@ -61,9 +68,9 @@ Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
 
 void Toolbar::sync(const Board& b) {
     const std::pair<const char*, const ToolButton*> items[] = {
-        {"tbNew", &b.tbNew},   {"tbUndo", &b.tbUndo},   {"tbRedo", &b.tbRedo},
-        {"tbHint", &b.tbHint}, {"tbSound", &b.tbSound}, {"tbHelp", &b.tbHelp},
-        {"tbExit", &b.tbExit},
+        {"tbNew", &b.tbNew},   {"tbUndo", &b.tbUndo},       {"tbRedo", &b.tbRedo},
+        {"tbHint", &b.tbHint}, {"tbSound", &b.tbSound},     {"tbHelp", &b.tbHelp},
+        {"tbExit", &b.tbExit}, {"tbSuggest", &b.tbSuggest},
     };
     for (const auto& [key, item] : items) {
         QAction* a = buttons_.value(QString::fromLatin1(key));

@@ -25,6 +25,8 @@ constexpr int kNameWidth = 10;
 constexpr int kGroupWidth = 2900;
 constexpr int kLeftGroup = 150;
 constexpr int kRightGroup = 3200;
+// The computer opponent's frame adds this much height below the others.
+constexpr int kComputerHeight = 780;
 
 QGroupBox* group(QWidget* page, const QString& caption, int left, int top, int height) {
     auto* box = new QGroupBox(caption, page);
@@ -111,11 +113,11 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     applyDialogLook(this);
-    fixClientSize(this, 6630, 5340);
+    fixClientSize(this, 6630, 5340 + kComputerHeight);
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->setGeometry(twipsRect(120, 120, 6390, 4470));
+    tabs->setGeometry(twipsRect(120, 120, 6390, 4470 + kComputerHeight));
     auto* page = new QWidget;
     tabs->addTab(page, QStringLiteral("Options"));
 
@@ -155,27 +157,41 @@ OptionsDialog::OptionsDialog(const Settings& current, bool openedFromMain, QWidg
     optShowDialog_ =
         control<QRadioButton>(start, "optShowDialog", QStringLiteral("&Dialog Screen"), 2);
 
+    auto* computer = new QGroupBox(QStringLiteral(" Computer Opponent "), page);
+    computer->setGeometry(twipsRect(kLeftGroup, 4050, kRightGroup + kGroupWidth - kLeftGroup, 700));
+    chkComputer_ =
+        control<QCheckBox>(computer, "chkComputer", QStringLiteral("Co&mputer plays Player 2"), 0);
+    auto* strengthCaption = new QLabel(QStringLiteral("St&rength:"), computer);
+    strengthCaption->setGeometry(twipsRect(kRightGroup - kLeftGroup + 180, 330, 900, 270));
+    cboStrength_ = new QComboBox(computer);
+    cboStrength_->setObjectName(QStringLiteral("cboStrength"));
+    cboStrength_->addItems(
+        {QStringLiteral("Easy"), QStringLiteral("Normal"), QStringLiteral("Strong")});
+    cboStrength_->setGeometry(twipsRect(kRightGroup - kLeftGroup + 1100, 300, 1500, 330));
+    strengthCaption->setBuddy(cboStrength_);
+
     // The board size stands beside the buttons, outside the tab.
     auto* sizeCaption = new QLabel(QStringLiteral("Board Si&ze:"), this);
-    sizeCaption->setGeometry(twipsRect(150, 4740, 1100, 435));
+    sizeCaption->setGeometry(twipsRect(150, 4740 + kComputerHeight, 1100, 435));
     cboBoardSize_ = new QComboBox(this);
     cboBoardSize_->setObjectName(QStringLiteral("cboBoardSize"));
     cboBoardSize_->setAccessibleName(QStringLiteral("Board size"));
     for (const int32_t size : kBoardSizes)
         cboBoardSize_->addItem(QStringLiteral("%1 %").arg(size), size);
-    cboBoardSize_->setGeometry(twipsRect(1250, 4770, 1100, 375));
+    cboBoardSize_->setGeometry(twipsRect(1250, 4770 + kComputerHeight, 1100, 375));
     sizeCaption->setBuddy(cboBoardSize_);
 
     auto* ok = new CommandButton(QStringLiteral("cmdOK"), QStringLiteral("  &OK"),
                                  QStringLiteral("ok"), this);
-    ok->setGeometry(twipsRect(3750, 4740, 1320, 435));
+    ok->setGeometry(twipsRect(3750, 4740 + kComputerHeight, 1320, 435));
     ok->setDefault(true);
     auto* cancel = new CommandButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"),
                                      QStringLiteral("cancel"), this);
-    cancel->setGeometry(twipsRect(5190, 4740, 1320, 435));
+    cancel->setGeometry(twipsRect(5190, 4740 + kComputerHeight, 1320, 435));
 
     fill(current);
     connect(opt1Player_, &QRadioButton::toggled, this, &OptionsDialog::playersChanged);
+    connect(chkComputer_, &QCheckBox::toggled, this, &OptionsDialog::playersChanged);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     installGameCursor(this);
@@ -191,6 +207,8 @@ void OptionsDialog::fill(const Settings& s) {
     chkSoundOnExit_->setChecked(s.SoundOnExit);
     chkQuitGame_->setChecked(s.ConfirmQuitGame);
     chkShowStatusBar_->setChecked(s.ShowStatusBar);
+    chkComputer_->setChecked(s.Player2Computer);
+    cboStrength_->setCurrentIndex(std::clamp(s.ComputerStrength, 1, 3) - 1);
     if (s.ShowDialog) {
         optShowDialog_->setChecked(true);
     } else if (s.ShowSplash) {
@@ -199,18 +217,19 @@ void OptionsDialog::fill(const Settings& s) {
         optShowNone_->setChecked(true);
     }
     cboBoardSize_->setCurrentIndex(std::max(0, cboBoardSize_->findData(s.BoardSize)));
-    const bool two = s.NumberOfPlayers != 1;
-    // Two players always see the status bar: it shows who is on turn.
-    if (two) chkShowStatusBar_->setChecked(true);
-    chkShowStatusBar_->setEnabled(!two);
-    txtName2_->setEnabled(two);
+    playersChanged();
 }
 
 void OptionsDialog::playersChanged() {
     const bool two = opt2Players_->isChecked();
+    // Two players always see the status bar: it shows who is on turn.
     if (two) chkShowStatusBar_->setChecked(true);
     chkShowStatusBar_->setEnabled(!two);
-    txtName2_->setEnabled(two);
+    // The computer is an opponent: it needs a second player to play, and
+    // it plays under its own name.
+    chkComputer_->setEnabled(two);
+    cboStrength_->setEnabled(two && chkComputer_->isChecked());
+    txtName2_->setEnabled(two && !chkComputer_->isChecked());
 }
 
 void OptionsDialog::cmdOK_Click() {
@@ -226,6 +245,8 @@ void OptionsDialog::cmdOK_Click() {
     s.ShowStatusBar = chkShowStatusBar_->isChecked();
     s.ShowDialog = optShowDialog_->isChecked();
     s.ShowSplash = optShowSplash_->isChecked();
+    s.Player2Computer = chkComputer_->isChecked();
+    s.ComputerStrength = cboStrength_->currentIndex() + 1;
     s.BoardSize = cboBoardSize_->currentData().toInt();
     accepted_ = s;
     accept();

@@ -50,6 +50,8 @@ class OptionsDialog : public QDialog {
     QRadioButton* optShowNone_ = nullptr;
     QRadioButton* optShowSplash_ = nullptr;
     QRadioButton* optShowDialog_ = nullptr;
+    QCheckBox* chkComputer_ = nullptr;
+    QComboBox* cboStrength_ = nullptr;
     QComboBox* cboBoardSize_ = nullptr;
 };
 
