@@ -4,6 +4,7 @@
 
 #include "shell/art/artwork.h"
 #include "shell/board/boardaccessible.h"
+#include "shell/chrome/menuaccessible.h"
 #include "shell/board/boardview.h"
 #include "shell/chrome/menus.h"
 #include "shell/chrome/statusbar.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
     setObjectName(QStringLiteral("frmRollwell"));
     setPixelScale(kBoardSizes.front()); // the fit to the screen is measured at the designed size
     installBoardAccessibility();        // before any control is asked about
+    installMenuAccessibility();
     setWindowIcon(artIcon(QStringLiteral("rollwell")));
     platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
     platform_->setAudio(audio);
