@@ -5,6 +5,7 @@
 #include "shell/art/artwork.h"
 #include "shell/board/boardaccessible.h"
 #include "shell/board/boardview.h"
+#include "shell/chrome/menuaccessible.h"
 #include "shell/chrome/menus.h"
 #include "shell/chrome/statusbar.h"
 #include "shell/chrome/toolbar.h"
@@ -15,6 +16,7 @@
 #include "shell/dialogs/quickstart.h"
 #include "shell/dialogs/topscoresdialog.h"
 #include "shell/platform/audio.h"
+#include "shell/scale.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -99,8 +101,9 @@ MainWindow::MainWindow(Settings& settings, Audio* audio, const PlatformFactory& 
                        QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmRollwell"));
-    setPixelScale(kBoardSizes.front()); // the fit to the screen is measured at the designed size
-    installBoardAccessibility();        // before any control is asked about
+    applyScale(kBoardSizes.front()); // the fit to the screen is measured at the designed size
+    installBoardAccessibility();     // before any control is asked about
+    installMenuAccessibility();
     setWindowIcon(artIcon(QStringLiteral("rollwell")));
     platform_ = makePlatform ? makePlatform(*this) : std::make_unique<QtPlatform>(*this);
     platform_->setAudio(audio);
@@ -431,21 +434,8 @@ void MainWindow::applyBoardSize() {
     shownBoardSize_ = size;
     if (size == pixelScale() && shownWidth_ != 0) return;
 
-    setPixelScale(size);
-    // The program's font grows with the board: menus, dialogs, status bar.
-    QVariant designed = qApp->property("rollwellDesignedFont");
-    if (!designed.isValid()) {
-        designed = QApplication::font();
-        qApp->setProperty("rollwellDesignedFont", designed);
-    }
-    QFont font = designed.value<QFont>();
-    if (font.pixelSize() > 0) {
-        font.setPixelSize(scaledPixels(font.pixelSize()));
-    } else {
-        font.setPointSizeF(font.pointSizeF() * size / 100.0);
-    }
-    QApplication::setFont(font);
-    menuBar()->setFont(font);
+    applyScale(size);
+    menuBar()->setFont(QApplication::font());
 
     toolbar_->setIconSize(QSize(scaledPixels(18), scaledPixels(18)));
     toolbar_->setFixedHeight(toPixels(kToolbarTwips));

@@ -99,7 +99,6 @@ class MainWindow : public QMainWindow, public PlatformHost {
     bool painted_ = false;
     bool closeWaiting_ = false;
     bool askingToClose_ = false;
-    bool painted_ = false;
     bool advisorPrepared_ = false;
 };
 

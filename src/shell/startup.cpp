@@ -8,6 +8,7 @@
 #include "shell/dialogs/welcomedialog.h"
 #include "shell/instancelock.h"
 #include "shell/platform/audio.h"
+#include "shell/scale.h"
 #include "storage/settingsstore.h"
 
 #include <QApplication>
@@ -74,6 +75,7 @@ int runRollwell(QApplication& app, const MainWindowFactory& makeMainWindow, Audi
     // must not end the run.
     app.setQuitOnLastWindowClosed(false);
     QPointer<SplashWindow> splash;
+    applyScale(settings.BoardSize); // the first windows come at the board's size too
     if (settings.ShowDialog) {
         WelcomeDialog welcome(settings, audio);
         welcome.exec();

@@ -60,13 +60,19 @@ TEST_F(Startup, TheWelcomeWindowLeadsToTheGameOrEndsTheProgramAndKeepsTheBoxChec
         const char* leave;
         int mainWindows;
         std::vector<std::string> calls;
+        int32_t boardSize;
     };
-    for (const Case& c : {Case{"cmdPlay", 1, {"sync exitGame", "stop"}}, Case{"cmdExit", 0, {}}}) {
-        store(Settings{});
+    for (const Case& c :
+         {Case{"cmdExit", 0, {}, 150}, Case{"cmdPlay", 1, {"sync exitGame", "stop"}, 100}}) {
+        Settings kept;
+        kept.BoardSize = c.boardSize;
+        store(kept);
         mainWindows = 0;
         audio.calls.clear();
         OnModal script([&](QWidget* welcome) {
             EXPECT_EQ(welcome->windowTitle(), QStringLiteral("Welcome to Rollwell 2.0"));
+            // The welcome window grows with the board: 420 x 308 at 100 %.
+            EXPECT_EQ(welcome->size(), QSize(420, 308) * c.boardSize / 100);
             find<QCheckBox>(welcome, "Check1")->click();
             find<QPushButton>(welcome, c.leave)->click();
         });

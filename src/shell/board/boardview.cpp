@@ -8,6 +8,7 @@
 #include "shell/board/cellwidget.h"
 #include "shell/board/picturebutton.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -47,6 +48,18 @@ void styleLabel(QLabel* l, const char16_t* colour, bool bold, int pixelSize) {
     font.setBold(bold);
     l->setFont(font);
     l->setProperty("designedPixels", pixelSize);
+}
+
+// A label's designed font, smaller where its text would not fit the label's width.
+void fitToWidth(QLabel* l) {
+    QFont f = l->font();
+    int size = scaledPixels(l->property("designedPixels").toInt());
+    const int room = l->width() - scaledPixels(6);
+    const int smallest = scaledPixels(9);
+    for (f.setPixelSize(size);
+         size > smallest && QFontMetrics(f).horizontalAdvance(l->text()) > room;)
+        f.setPixelSize(--size);
+    l->setFont(f);
 }
 
 // The two large buttons over the roll button, styled when first shown at a
@@ -133,7 +146,7 @@ void BoardView::createSheet() {
     styleLabel(grandTotal_, u"totaltext", true, 13);
     // In a two-player game the player on turn is named large on the board.
     playerOnTurn_ = makeLabel(this, QStringLiteral("lblPlayerOnTurn"), Qt::AlignCenter);
-    styleLabel(playerOnTurn_, u"buttontext", true, 12);
+    styleLabel(playerOnTurn_, u"buttontext", true, 15);
     playerOnTurn_->hide();
 
     for (int r = 0; r < kRowCount; ++r) {
@@ -313,6 +326,7 @@ void BoardView::sync(const Board& b) {
         b.adviceLendsPanels != old.adviceLendsPanels) {
         // The player panel's name, large on the board, while the panel is shown.
         playerOnTurn_->setText(toQString(player.text).trimmed());
+        fitToWidth(playerOnTurn_);
         playerOnTurn_->setVisible((player.visible || b.adviceLendsPanels) && b.statusBarVisible);
     }
     syncSheet(b);

@@ -64,6 +64,8 @@ Menus::Menus(QMainWindow* window) : QObject(window) {
         if (name.isEmpty()) {
             menu = bar->addMenu(QString::fromLatin1(item.caption));
             menu->setStyle(style);
+            // A screen reader names the open menu by its caption.
+            menu->setAccessibleName(menu->menuAction()->iconText());
             continue;
         }
         QAction* action = nullptr;

@@ -5,6 +5,7 @@
 #include "shell/art/palette.h"
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/links.h"
+#include "shell/scale.h"
 
 #include <QEnterEvent>
 #include <QGuiApplication>
@@ -60,7 +61,7 @@ void placeOnOwner(QWidget* window, const QWidget* owner, double verticalDivisor)
 }
 
 void applyDialogLook(QWidget* window) {
-    window->setStyleSheet(
+    window->setStyleSheet(scaledSheet(
         QStringLiteral(
             "QDialog, #frmWelcome, #frmAbout { background: %1; }"
             "QLabel { color: %2; }"
@@ -68,6 +69,7 @@ void applyDialogLook(QWidget* window) {
             "  padding-top: 4px; color: %4; font-weight: bold; }"
             "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"
             "QGroupBox QRadioButton, QGroupBox QCheckBox { font-weight: normal; color: %2; }"
+            "QCheckBox::indicator, QRadioButton::indicator { width: 13px; height: 13px; }"
             "QPushButton { background: %5; color: %2; border: 1px solid %3; border-radius: 4px;"
             "  padding: 3px 10px; text-align: center; }"
             "QPushButton:hover { background: %6; border-color: %4; }"
@@ -82,7 +84,7 @@ void applyDialogLook(QWidget* window) {
             "#titleBand QLabel { color: white; }"
             "QLabel[link=\"true\"] { color: %4; }")
             .arg(rgb("sheetalt"), rgb("captiontext"), rgb("frame"), rgb("menubg"), rgb("sheet"),
-                 rgb("caption"), rgb("tabledark")));
+                 rgb("caption"), rgb("tabledark"))));
 }
 
 CommandButton::CommandButton(const QString& objectName, const QString& caption, const QString& art,
@@ -90,7 +92,7 @@ CommandButton::CommandButton(const QString& objectName, const QString& caption, 
     : QPushButton(caption, parent), normal_(artIcon(art)) {
     setObjectName(objectName);
     setIcon(normal_);
-    setIconSize(QSize(20, 20));
+    setIconSize(QSize(scaledPixels(20), scaledPixels(20)));
 }
 
 void CommandButton::enterEvent(QEnterEvent* event) {
@@ -145,8 +147,8 @@ QWidget* makeTitleBand(QWidget* parent, int widthTwips, int heightTwips) {
     band->setAttribute(Qt::WA_StyledBackground);
     band->setGeometry(twipsRect(0, 0, widthTwips, heightTwips));
     auto* layout = new QVBoxLayout(band);
-    layout->setContentsMargins(0, 10, 0, 10);
-    layout->setSpacing(2);
+    layout->setContentsMargins(0, scaledPixels(10), 0, scaledPixels(10));
+    layout->setSpacing(scaledPixels(2));
     auto* title = new QLabel(QStringLiteral("R o l l w e l l"), band);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont big = title->font();

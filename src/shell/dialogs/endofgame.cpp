@@ -6,6 +6,7 @@
 #include "shell/art/artwork.h"
 #include "shell/art/palette.h"
 #include "shell/dialogs/cursor.h"
+#include "shell/scale.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -28,14 +29,14 @@ void placeOn(QDialog& dialog, QWidget* main, int below) {
 }
 
 void styleDialog(QDialog& dialog) {
-    dialog.setStyleSheet(
+    dialog.setStyleSheet(scaledSheet(
         QStringLiteral(
             "QDialog{background:%1;}QLabel{color:%2;}"
             "QPushButton{background:%3;color:white;border:1px solid %4;border-radius:5px;"
             "padding:6px 14px;font-weight:bold;}QPushButton:hover{background:%5;}")
             .arg(paletteColor(u"caption").name(), paletteColor(u"captiontext").name(),
                  paletteColor(u"rule").name(), paletteColor(u"rule").darker(130).name(),
-                 paletteColor(u"rule").lighter(115).name()));
+                 paletteColor(u"rule").lighter(115).name())));
 }
 
 } // namespace
@@ -61,7 +62,7 @@ EndGameAnswer askEndGame(QWidget* main) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(text);
     layout->addLayout(buttons);
-    dialog.setFixedWidth(320);
+    dialog.setFixedWidth(scaledPixels(320));
     EndGameAnswer answer = EndGameAnswer::Closed;
     QObject::connect(undo, &QPushButton::clicked, &dialog, [&] {
         answer = EndGameAnswer::Undo;
@@ -99,17 +100,17 @@ void showWinner(QWidget* main, const WinnerInfo& info) {
     grid->addWidget(score2, 1, 1);
     QLabel* winner = label("lblWiner", info.lblWiner);
     winner->setAlignment(Qt::AlignCenter);
-    winner->setStyleSheet(QStringLiteral("font-size:18px;font-weight:bold;color:%1;")
-                              .arg(paletteColor(u"totaltext").name()));
+    winner->setStyleSheet(scaledSheet(QStringLiteral("font-size:18px;font-weight:bold;color:%1;")
+                                          .arg(paletteColor(u"totaltext").name())));
     auto* close = new QPushButton(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(grid);
-    layout->addSpacing(8);
+    layout->addSpacing(scaledPixels(8));
     layout->addWidget(winner);
-    layout->addSpacing(8);
+    layout->addSpacing(scaledPixels(8));
     layout->addWidget(close, 0, Qt::AlignHCenter);
     dialog.setMinimumWidth(260);
     placeOn(dialog, main, 0);

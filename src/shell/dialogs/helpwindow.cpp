@@ -5,6 +5,7 @@
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
 #include "shell/dialogs/links.h"
+#include "shell/scale.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -56,7 +57,8 @@ HelpWindow::HelpWindow(const QString& html, QWidget* owner) : QWidget(owner, Qt:
     txtHelp_->setOpenLinks(false);
     txtHelp_->setHtml(html);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
+    const int margin = scaledPixels(8);
+    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(lstContents_);
     layout->addWidget(txtHelp_, 1);
 

@@ -3,6 +3,7 @@
 #include "shell/art/palette.h"
 #include "shell/dialogs/cursor.h"
 #include "shell/dialogs/dialogkit.h"
+#include "shell/scale.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -108,9 +109,9 @@ QuickStartDialog::QuickStartDialog(QWidget* owner, bool openedFromMain) : QDialo
     RichTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1_->setGeometry(twipsRect(120, 120, kWidth - 240, kHeight - 840));
     RichTextBox1_->setOpenExternalLinks(true);
-    RichTextBox1_->setStyleSheet(
+    RichTextBox1_->setStyleSheet(scaledSheet(
         QStringLiteral("QTextBrowser { background: %1; border: 1px solid %2; padding: 6px; }")
-            .arg(paletteColor(u"quickstartbg").name(), paletteColor(u"frame").name()));
+            .arg(paletteColor(u"quickstartbg").name(), paletteColor(u"frame").name())));
     // The document is read straight from the program's resources into the
     // view; nothing is written to disk on the way.
     html_ = readDocument();

@@ -7,6 +7,7 @@
 #include "shell/dialogs/dialogkit.h"
 #include "shell/platform/audio.h"
 #include "shell/qtext.h"
+#include "shell/scale.h"
 #include "storage/topscores.h"
 
 #include <QCheckBox>
@@ -74,7 +75,7 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
     TabStrip1_->setUsesScrollButtons(false);
     TabStrip1_->setDrawBase(false);
     // The tab of the table shown stands out in the game's blue.
-    TabStrip1_->setStyleSheet(
+    TabStrip1_->setStyleSheet(scaledSheet(
         QStringLiteral("QTabBar::tab { padding: 4px 6px; color: %1; background: %2;"
                        "  border: 1px solid %3; border-bottom: none; margin-right: 2px;"
                        "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
@@ -82,7 +83,7 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
                        "QTabBar::tab:!selected:hover { background: %5; }")
             .arg(paletteColor(u"captiontext").name(), paletteColor(u"caption").name(),
                  paletteColor(u"frame").name(), paletteColor(u"menubg").name(),
-                 paletteColor(u"sheet").name()));
+                 paletteColor(u"sheet").name())));
     for (const QString& caption : kTabCaptions)
         TabStrip1_->addTab(caption);
     TabStrip1_->setGeometry(twipsRect(120, 120, kClientWidth - 240, 375));
@@ -91,14 +92,14 @@ TopScoresDialog::TopScoresDialog(Settings& settings, const TopScoresRequest& req
     ListView1_->setObjectName(QStringLiteral("ListView1"));
     ListView1_->setGeometry(twipsRect(120, 480, kClientWidth - 240, 5760));
     ListView1_->verticalHeader()->hide();
-    ListView1_->verticalHeader()->setDefaultSectionSize(17);
+    ListView1_->verticalHeader()->setDefaultSectionSize(scaledPixels(17));
     ListView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1_->horizontalHeader()->setHighlightSections(false);
     ListView1_->horizontalHeader()->setStretchLastSection(true);
     ListView1_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ListView1_->setIconSize(QSize(16, 16));
+    ListView1_->setIconSize(QSize(scaledPixels(16), scaledPixels(16)));
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c) {
         auto* header = new QTableWidgetItem(artIcon(QLatin1String(kColumns[c].art)),
                                             QLatin1String(kColumns[c].caption));
