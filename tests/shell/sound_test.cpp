@@ -106,7 +106,8 @@ TEST_F(SoundTest, EffectsAreReadOnceAndAMissingOneOrNoDeviceIsSilent) {
     std::string playingDuringEvent = "(event not run)";
     QTimer::singleShot(0, [&] { playingDuringEvent = output->playing; });
     player->playSync("exitGame"); // 100 ms, never reported: given up after a margin
-    EXPECT_TRUE(clock.elapsed() >= 600 && clock.elapsed() < 2000) << clock.elapsed();
+    // Coarse timers may fire a little early, and a loaded machine late.
+    EXPECT_TRUE(clock.elapsed() >= 450 && clock.elapsed() < 5000) << clock.elapsed();
     EXPECT_EQ(playingDuringEvent, "exitGame");
     EXPECT_EQ(output->playing, "") << "cut off when given up on";
 
